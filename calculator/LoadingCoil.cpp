@@ -1,0 +1,85 @@
+#include "calculator/LoadingCoil.h"
+
+#include "forms/FloatingPoint.h"
+#include "forms/Numeric.h"
+
+namespace calculator {
+
+namespace {
+
+using forms::fpFaultTest;
+using forms::rtcLog;
+using forms::vbaPowerR8;
+
+// The working format: partial results inside a step are carried in it and rounded to a
+// double only where a value is stored or passed on.
+using Ext = long double;
+
+// With f in MHz, 71.3 / f is the arm length in metres that needs no coil.
+constexpr double kResonantArm = 71.3;
+constexpr double kFeetPerMetre = 3.28;
+// Metres over millimetres of diameter, twice: length over wire radius.
+constexpr double kLengthToRadius = 2000;
+constexpr double kInductanceScale = 1490;
+constexpr double kSquare = 2.0;
+
+} // namespace
+
+// The volatile inputs and stored values are deliberate. Each step reads its inputs afresh
+// after the fault test before it, and each value is stored before the test after it, so the
+// optimiser can neither start a step early, nor put off a store, nor share a term between
+// steps: every fault is caught by the same test at every optimisation level.
+
+CoilIntermediates loadingCoilStage1(double a, double b, double d, double freq)
+{
+    const volatile double A = a, B = b, D = d, f = freq;
+    volatile double P, Q, R, S, U, V;
+    // x, y, z or w as formed, before the rounding to a double that the next test covers.
+    volatile Ext formed;
+
+    P = double((Ext(kResonantArm) / f - B) * kFeetPerMetre);
+    fpFaultTest(1);
+    Q = double((Ext(A) - B) * kFeetPerMetre);
+    fpFaultTest(2);
+
+    formed = (Ext(A) - B) * f / kResonantArm; // x
+    fpFaultTest(3);
+    R = double(vbaPowerR8(double(formed), kSquare) - 1);
+    fpFaultTest(4);
+
+    formed = (Ext(A) - B) * kLengthToRadius / D; // y
+    fpFaultTest(5);
+    S = double(rtcLog(double(formed)) - 1);
+    fpFaultTest(6);
+
+    formed = 1 - Ext(f) * B / kResonantArm; // z
+    fpFaultTest(7);
+    U = double(vbaPowerR8(double(formed), kSquare) - 1);
+    fpFaultTest(8);
+
+    formed = (Ext(kResonantArm) / f - B) * kLengthToRadius / D; // w
+    fpFaultTest(9);
+    V = double(rtcLog(double(formed)) - 1);
+    fpFaultTest(10);
+
+    return {P, Q, R, S, U, V};
+}
+
+double loadingCoilStage2(double f, const CoilIntermediates& m)
+{
+    const Ext K = kInductanceScale / vbaPowerR8(f, kSquare);
+    const Ext G = Ext(m.U) * m.V / m.P;
+    const Ext H = Ext(m.S) * m.R / m.Q;
+    // Rounded before the test rather than after it: an L that only the working format can
+    // hold must fail as an overflow, not be shown as an infinity.
+    const volatile double L = double(K * (G - H));
+    fpFaultTest(11);
+    return L;
+}
+
+double loadingCoilInductance(double A, double B, double D, double f)
+{
+    return loadingCoilStage2(f, loadingCoilStage1(A, B, D, f));
+}
+
+} // namespace calculator

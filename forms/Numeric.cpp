@@ -1,0 +1,147 @@
+#include "forms/Numeric.h"
+
+#include "forms/FloatingPoint.h"
+#include "forms/RuntimeError.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace forms {
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// A number's text as from_chars reads it: no sign, a decimal point, and with the
+// decimal exponent of its leading digit, so an out-of-range result can be told apart as
+// an overflow or an underflow.
+struct DecimalText {
+    bool negative = false;
+    std::string unsignedText;
+    std::int64_t leadingExponent = 0;
+};
+
+bool parseDecimal(std::string_view s, DecimalText& out)
+{
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        out.negative = s[i++] == '-';
+
+    const std::size_t intStart = i;
+    while (i < s.size() && isDigit(s[i]))
+        ++i;
+    const std::string_view intDigits = s.substr(intStart, i - intStart);
+    std::string_view fracDigits;
+    if (i < s.size() && (s[i] == '.' || s[i] == ',')) {
+        const std::size_t fracStart = ++i;
+        while (i < s.size() && isDigit(s[i]))
+            ++i;
+        fracDigits = s.substr(fracStart, i - fracStart);
+    }
+    if (intDigits.empty() && fracDigits.empty())
+        return false;
+
+    std::int64_t exponent = 0;
+    std::string_view exponentText;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        const std::size_t expStart = i++;
+        bool expNegative = false;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+            expNegative = s[i++] == '-';
+        const std::size_t digitsStart = i;
+        while (i < s.size() && isDigit(s[i])) {
+            // Saturates: anything this far out is an overflow or an underflow either way.
+            exponent = std::min<std::int64_t>(exponent * 10 + (s[i] - '0'), 1'000'000'000);
+            ++i;
+        }
+        if (i == digitsStart)
+            return false;
+        if (expNegative)
+            exponent = -exponent;
+        exponentText = s.substr(expStart, i - expStart);
+    }
+    if (i != s.size())
+        return false;
+
+    out.unsignedText.assign(intDigits);
+    out.unsignedText += '.';
+    out.unsignedText += fracDigits;
+    out.unsignedText += exponentText;
+
+    const std::size_t firstSignificant = intDigits.find_first_not_of('0');
+    if (firstSignificant != std::string_view::npos) {
+        out.leadingExponent = static_cast<std::int64_t>(intDigits.size() - firstSignificant) - 1 + exponent;
+    } else {
+        const std::size_t firstFraction = fracDigits.find_first_not_of('0');
+        const auto leadingZeros = static_cast<std::int64_t>(
+            firstFraction == std::string_view::npos ? fracDigits.size() : firstFraction);
+        out.leadingExponent = -leadingZeros - 1 + exponent;
+    }
+    return true;
+}
+
+} // namespace
+
+double vbaR8Str(std::string_view text)
+{
+    std::string_view s = text;
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
+
+    DecimalText number;
+    if (!parseDecimal(s, number))
+        throw TypeMismatchError(std::string(text));
+
+    const char* first = number.unsignedText.data();
+    const char* last = first + number.unsignedText.size();
+    double value = 0;
+    const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range) {
+        // Only a result that rounds to an infinity or to zero is out of range.
+        if (number.leadingExponent >= 0) {
+            value = std::numeric_limits<double>::infinity();
+            raiseFpFlags(FpOverflow);
+        } else {
+            value = 0;
+        }
+    } else if (ec != std::errc() || end != last) {
+        throw TypeMismatchError(std::string(text));
+    }
+    return number.negative ? -value : value;
+}
+
+std::string vbaStrR8(double value)
+{
+    if (value == 0)
+        return "0"; // and never "-0"
+    char buffer[32];
+    const auto result = std::to_chars(std::begin(buffer), std::end(buffer), value, std::chars_format::general, 15);
+    std::string text(buffer, result.ptr);
+    std::replace(text.begin(), text.end(), 'e', 'E');
+    return text;
+}
+
+long double vbaPowerR8(double base, double exponent)
+{
+    return std::pow(static_cast<long double>(base), static_cast<long double>(exponent));
+}
+
+long double rtcLog(double value)
+{
+    return std::log(static_cast<long double>(value));
+}
+
+} // namespace forms

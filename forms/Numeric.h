@@ -1,0 +1,28 @@
+#pragma once
+
+// The runtime's numeric services: text to number and back, power and logarithm.
+
+#include <string>
+#include <string_view>
+
+namespace forms {
+
+// Text to double. Blanks around the number, an optional sign, a decimal comma or point and
+// an optional exponent ("7,1", " -7.1e2 "). Correctly rounded. Empty text or text that is no
+// number throws TypeMismatchError. Beyond the double range: an infinity and the overflow
+// flag; too small: zero or a denormal, no error.
+double vbaR8Str(std::string_view text);
+
+// Double to its text form: at most 15 significant digits, no trailing zeros, a decimal
+// point, the exponent form ("1E+20", "1.5E-05") only for very large or very small
+// magnitudes; zero is "0".
+std::string vbaStrR8(double value);
+
+// base raised to exponent, returned in the working format.
+long double vbaPowerR8(double base, double exponent);
+
+// Natural logarithm, returned in the working format. Zero gives minus infinity and the
+// division-by-zero flag, a negative number a NaN and the invalid flag.
+long double rtcLog(double value);
+
+} // namespace forms

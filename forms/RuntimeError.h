@@ -1,0 +1,51 @@
+#pragma once
+
+#include <exception>
+#include <string>
+
+namespace forms {
+
+// An error of the runtime: it unwinds the running click procedure and is shown to the user.
+class RuntimeError : public std::exception {
+public:
+    explicit RuntimeError(std::string message);
+
+    // What the user is told, in Russian (UTF-8).
+    const std::string& message() const noexcept { return message_; }
+    const char* what() const noexcept override { return message_.c_str(); }
+
+private:
+    std::string message_;
+};
+
+// The fault a floating-point error names, when several flags are set the one that
+// caused the others (an infinity from a division by zero or an overflow is what makes
+// a later operation invalid).
+enum class FpFault { DivideByZero, Overflow, InvalidOperation };
+
+// A failed fault test: which of the formula's tests failed and which sticky flags it saw.
+class FloatingPointError : public RuntimeError {
+public:
+    FloatingPointError(int test, unsigned flags);
+
+    int test() const noexcept { return test_; }
+    unsigned flags() const noexcept { return flags_; }
+    FpFault fault() const noexcept;
+
+private:
+    int test_;
+    unsigned flags_;
+};
+
+// Text that is no number where a number was needed.
+class TypeMismatchError : public RuntimeError {
+public:
+    explicit TypeMismatchError(std::string text);
+
+    const std::string& text() const noexcept { return text_; }
+
+private:
+    std::string text_;
+};
+
+} // namespace forms

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds the program and starts it.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/ensure-packages.sh
+
+ensure_packages "${BUILD_PACKAGES[@]}"
+
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DDIPOLE_TESTS=OFF
+cmake --build build/release --parallel "$(nproc)"
+echo "The formula is built and tested (./test.sh); the window that runs it comes next."

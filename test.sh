@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the optimised build first, then again under AddressSanitizer
+# and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/ensure-packages.sh
+
+ensure_packages "${BUILD_PACKAGES[@]}" libgtest-dev libbenchmark-dev
+
+jobs=$(nproc)
+
+build_and_test() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" "$@"
+    cmake --build "$dir" --parallel "$jobs"
+    ctest --test-dir "$dir" --output-on-failure --parallel "$jobs"
+}
+
+echo "== Optimised build"
+build_and_test build/release -DCMAKE_BUILD_TYPE=Release -DDIPOLE_TESTS=ON -DDIPOLE_BENCHMARKS=ON
+
+echo "== Unoptimised build with AddressSanitizer and UndefinedBehaviorSanitizer"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    build_and_test build/sanitize -DCMAKE_BUILD_TYPE=Debug -DDIPOLE_SANITIZE=ON -DDIPOLE_TESTS=ON -DDIPOLE_BENCHMARKS=OFF
+
+echo "All tests passed."
