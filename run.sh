@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-packages.sh
 
-ensure_packages "${BUILD_PACKAGES[@]}"
+ensure_packages "${PROGRAM_PACKAGES[@]}"
 
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DDIPOLE_TESTS=OFF
 cmake --build build/release --parallel "$(nproc)"

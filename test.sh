@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-packages.sh
 
-ensure_packages "${BUILD_PACKAGES[@]}" libgtest-dev libbenchmark-dev
+ensure_packages "${PROGRAM_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 jobs=$(nproc)
 
@@ -22,6 +22,7 @@ build_and_test build/release -DCMAKE_BUILD_TYPE=Release -DDIPOLE_TESTS=ON -DDIPO
 
 echo "== Unoptimised build with AddressSanitizer and UndefinedBehaviorSanitizer"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    LSAN_OPTIONS="suppressions=$PWD/tests/lsan-suppressions.txt:print_suppressions=0" \
     build_and_test build/sanitize -DCMAKE_BUILD_TYPE=Debug -DDIPOLE_SANITIZE=ON -DDIPOLE_TESTS=ON -DDIPOLE_BENCHMARKS=OFF
 
 echo "All tests passed."

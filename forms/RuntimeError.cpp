@@ -1,7 +1,9 @@
 #include "forms/RuntimeError.h"
 
 #include "forms/FloatingPoint.h"
+#include "forms/Object.h"
 
+#include <cstdio>
 #include <utility>
 
 namespace forms {
@@ -30,6 +32,32 @@ std::string fpMessage(unsigned flags)
     return "Ошибка вычисления: недопустимая операция.";
 }
 
+const char* operationName(Operation operation)
+{
+    switch (operation) {
+    case Operation::TextRead:
+        return "чтение текста (Text)";
+    case Operation::TextWrite:
+        return "запись текста (Text)";
+    case Operation::Show:
+        return "показ окна (Show)";
+    case Operation::Unload:
+        return "выгрузка окна (Unload)";
+    }
+    return "";
+}
+
+std::string callFailedMessage(std::int32_t code, const std::string& objectName, const std::string& interfaceId,
+    Operation operation)
+{
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(code));
+    std::string reason = code == kObjectDisconnected ? "объект больше не существует"
+                                                                         : "объект вернул ошибку";
+    return std::string("Не удалось выполнить операцию «") + operationName(operation) + "» над объектом «" + objectName
+        + "»: " + reason + ". Код ошибки " + hex + ", интерфейс " + interfaceId + ".";
+}
+
 } // namespace
 
 RuntimeError::RuntimeError(std::string message)
@@ -52,6 +80,16 @@ FpFault FloatingPointError::fault() const noexcept
 TypeMismatchError::TypeMismatchError(std::string text)
     : RuntimeError("Несоответствие типа: «" + text + "» не является числом.")
     , text_(std::move(text))
+{
+}
+
+CallFailedError::CallFailedError(std::int32_t code, std::string objectName, std::string interfaceId,
+    Operation operation)
+    : RuntimeError(callFailedMessage(code, objectName, interfaceId, operation))
+    , code_(code)
+    , objectName_(std::move(objectName))
+    , interfaceId_(std::move(interfaceId))
+    , operation_(operation)
 {
 }
 

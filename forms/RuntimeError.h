@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <exception>
 #include <string>
 
@@ -46,6 +47,27 @@ public:
 
 private:
     std::string text_;
+};
+
+// An operation on an object of the runtime that can fail with a result code.
+enum class Operation { TextRead, TextWrite, Show, Unload };
+
+// A call that returned a failure code: the code, the object called, the interface it was
+// called through and the operation.
+class CallFailedError : public RuntimeError {
+public:
+    CallFailedError(std::int32_t code, std::string objectName, std::string interfaceId, Operation operation);
+
+    std::int32_t code() const noexcept { return code_; }
+    const std::string& objectName() const noexcept { return objectName_; }
+    const std::string& interfaceId() const noexcept { return interfaceId_; }
+    Operation operation() const noexcept { return operation_; }
+
+private:
+    std::int32_t code_;
+    std::string objectName_;
+    std::string interfaceId_;
+    Operation operation_;
 };
 
 } // namespace forms

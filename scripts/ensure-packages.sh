@@ -17,5 +17,8 @@ ensure_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# What building the program needs.
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev)
+# What building and running the program needs; the windows' font is DejaVu Sans Condensed.
+PROGRAM_PACKAGES=(cmake g++ make qt6-base-dev fonts-dejavu-extra)
+# What the tests need besides: GoogleTest, Google Benchmark, and an X server with real
+# input and a clipboard for the end-to-end tests.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xdotool xclip)

@@ -1,0 +1,21 @@
+#include "app/Project.h"
+
+#include "calculator/Form1.h"
+
+namespace {
+
+const forms::ClassRecord* const kForms[] = {&Form1::classRecord};
+
+} // namespace
+
+const forms::ProjectDescription& shortDipoleProject()
+{
+    static const forms::ProjectDescription project{
+        .projectName = "ShortDipole",
+        .programName = "ShortDipole",
+        .iconResource = ":/icons/ShortDipole.ico",
+        .forms = kForms,
+        .startupForm = &Form1::classRecord,
+    };
+    return project;
+}

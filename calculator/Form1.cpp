@@ -1,0 +1,117 @@
+#include "calculator/Form1.h"
+
+#include "calculator/LoadingCoil.h"
+#include "forms/FloatingPoint.h"
+#include "forms/Numeric.h"
+
+#include <string>
+
+namespace {
+
+using forms::ControlClass;
+using forms::ControlLayout;
+using forms::kNoTabIndex;
+
+// In creation order. The letters are Cyrillic but for the Latin L, A and B.
+constexpr ControlLayout kControls[] = {
+    // class, name, caption, {left, top, width, height} in twips, TabIndex, container, click
+    {ControlClass::CommandButton, "Command3", "Автор программы", {4080, 3720, 2175, 735}, 13},
+    {ControlClass::CommandButton, "Command2", "выход", {4080, 4560, 2175, 735}, 12, {},
+        forms::bindClick<&Form1::Command2_Click>},
+    {ControlClass::Frame, "Frame1", "вывод данных", {3960, 1800, 2295, 1815}, 9},
+    {ControlClass::TextBox, "Text5", "", {240, 1080, 1815, 375}, 11, "Frame1"},
+    {ControlClass::Label, "Label5", "расчетная индуктивность удлиняющей катушки мкГн", {120, 360, 2055, 735}, 10,
+        "Frame1"},
+    {ControlClass::TextBox, "Text4", "", {2160, 3120, 1335, 375}, 8},
+    {ControlClass::TextBox, "Text3", "", {2160, 2280, 1335, 375}, 6},
+    {ControlClass::TextBox, "Text2", "", {2160, 1320, 1335, 375}, 4},
+    {ControlClass::CommandButton, "Command1", "расчет L катушки", {4080, 480, 2175, 735}, 2, {},
+        forms::bindClick<&Form1::Command1_Click>},
+    {ControlClass::TextBox, "Text1", "", {2160, 120, 1335, 375}, 0},
+    {ControlClass::Image, "Image1", "", {120, 3720, 3615, 1815}, kNoTabIndex, {}, nullptr, ":/pictures/antenna.bmp",
+        true},
+    {ControlClass::Label, "Label4", "расчетная резонансная частота антенны МГц", {120, 3120, 1815, 615}, 7},
+    {ControlClass::Label, "Label3", "диаметр провода из которого изготовлено полотно антенны мм",
+        {120, 2160, 1815, 735}, 5},
+    {ControlClass::Label, "Label2",
+        "расстояние от точки питания антенны до места включения в ее полотно катушки метры (B)",
+        {120, 1080, 1935, 975}, 3},
+    {ControlClass::Label, "Label1", "длина излучателя метры (A)", {120, 120, 1455, 615}, 1},
+};
+
+constexpr forms::FormLayout kLayout{
+    "Form1",
+    "ZELMOR расчет укороченого диполя",
+    {6975, 3735, 6345, 5460},
+    kControls,
+};
+
+// Reads a box's text and converts it. The box's reference, taken by the caller, and the
+// text are held only for this.
+double readNumber(const forms::Ref<forms::TextBox> box)
+{
+    std::string text;
+    const forms::HResult result = box->readText(text);
+    forms::clearFpFlags();
+    if (forms::failed(result))
+        forms::vbaHresultCheckObj(result, *box, forms::kTextBoxInterfaceId, forms::Operation::TextRead);
+    return forms::vbaR8Str(text);
+}
+
+} // namespace
+
+const forms::ClassRecord Form1::classRecord{"Form1", "{D4267143-2556-40FD-898A-1D54CFC07F56}",
+    forms::createObject<Form1>};
+
+Form1::Form1()
+    : Form(kLayout)
+{
+}
+
+// One accessor per control, each found in the layout by its name when compiling.
+#define FORM1_ACCESSOR(Type, Name)                                                                                    \
+    forms::Ref<forms::Type> Form1::Name() const                                                                        \
+    {                                                                                                                  \
+        static constexpr std::size_t index = forms::indexOf(kControls, #Name);                                         \
+        return control<forms::Type>(index);                                                                            \
+    }
+FORM1_ACCESSOR(TextBox, Text1)
+FORM1_ACCESSOR(TextBox, Text2)
+FORM1_ACCESSOR(TextBox, Text3)
+FORM1_ACCESSOR(TextBox, Text4)
+FORM1_ACCESSOR(TextBox, Text5)
+FORM1_ACCESSOR(Control, Label1)
+FORM1_ACCESSOR(Control, Label2)
+FORM1_ACCESSOR(Control, Label3)
+FORM1_ACCESSOR(Control, Label4)
+FORM1_ACCESSOR(Control, Label5)
+FORM1_ACCESSOR(Control, Command1)
+FORM1_ACCESSOR(Control, Command2)
+FORM1_ACCESSOR(Control, Command3)
+FORM1_ACCESSOR(Control, Frame1)
+FORM1_ACCESSOR(Control, Image1)
+#undef FORM1_ACCESSOR
+
+int Form1::Command1_Click()
+{
+    const double A = readNumber(Text1());
+    const double B = readNumber(Text2());
+    const double D = readNumber(Text3());
+    const double f = readNumber(Text4());
+    const calculator::CoilIntermediates intermediates = calculator::loadingCoilStage1(A, B, D, f);
+
+    // Fetched only once the first ten fault tests have passed, and held until written.
+    const forms::Ref<forms::TextBox> output = Text5();
+    const std::string text = forms::vbaStrR8(calculator::loadingCoilStage2(f, intermediates));
+    const forms::HResult result = output->writeText(text);
+    forms::clearFpFlags();
+    if (forms::failed(result))
+        forms::vbaHresultCheckObj(result, *output, forms::kTextBoxInterfaceId, forms::Operation::TextWrite);
+    return 0;
+}
+
+int Form1::Command2_Click()
+{
+    forms::vbaEnd();
+    return 0;
+}

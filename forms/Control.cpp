@@ -1,0 +1,31 @@
+#include "forms/Control.h"
+
+#include <QLineEdit>
+
+namespace forms {
+
+Control::Control(std::string_view name, QWidget* widget)
+    : name_(name)
+    , widget_(widget)
+{
+}
+
+HResult TextBox::readText(std::string& text) const
+{
+    const auto* edit = qobject_cast<const QLineEdit*>(widget());
+    if (!edit)
+        return kObjectDisconnected;
+    text = edit->text().toStdString();
+    return kOk;
+}
+
+HResult TextBox::writeText(std::string_view text)
+{
+    auto* edit = qobject_cast<QLineEdit*>(widget());
+    if (!edit)
+        return kObjectDisconnected;
+    edit->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    return kOk;
+}
+
+} // namespace forms

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "forms/Control.h"
+#include "forms/Layout.h"
+#include "forms/Object.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace forms {
+
+// A window of the program: built from its layout when it is loaded, shown modeless, and
+// unloaded again, while the object itself lives on as long as it is referenced.
+class Form : public Object {
+public:
+    explicit Form(const FormLayout& layout);
+
+    const FormLayout& layout() const noexcept { return layout_; }
+    std::string objectName() const override { return std::string(layout_.name); }
+    bool isLoaded() const noexcept { return window_ != nullptr; }
+    // The top-level widget while loaded, else null.
+    QWidget* window() const noexcept { return window_; }
+
+    // Builds the window and its controls from the layout; nothing when already loaded.
+    void load();
+    // Loads the window if needed, shows it modeless and without owner, and brings it to
+    // the front.
+    HResult show();
+    // The window and its controls go; references to them fail from then on.
+    void unload();
+
+    // The control at `index` in the layout. A window that is not loaded has none: the
+    // reference then names a control that no longer exists.
+    template <class T = Control>
+    Ref<T> control(std::size_t index) const
+    {
+        if (index < controls_.size())
+            return Ref<T>(static_cast<T*>(controls_[index].get()));
+        return Ref<T>(new T(layout_.controls[index].name, nullptr));
+    }
+
+protected:
+    ~Form() override;
+
+private:
+    QWidget* createControl(const ControlLayout& control, QWidget* parent);
+    void setFocusOrder();
+
+    const FormLayout& layout_;
+    QPointer<QWidget> window_;
+    std::vector<Ref<Control>> controls_;
+};
+
+} // namespace forms

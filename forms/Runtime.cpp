@@ -1,0 +1,124 @@
+#include "forms/Runtime.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QMessageBox>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace forms {
+
+namespace {
+
+const ProjectDescription* gProject = nullptr;
+std::vector<Form*> gLoadedForms;
+bool gEnded = false;
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void showMessageBox(const RuntimeError& error, Form& window)
+{
+    const QString title = gProject ? toQString(gProject->programName) : QString();
+    QMessageBox::critical(window.window(), title, QString::fromStdString(error.message()));
+}
+
+ErrorReporter& reporter()
+{
+    static ErrorReporter current = showMessageBox;
+    return current;
+}
+
+void unloadAllForms()
+{
+    // Unloading changes the list.
+    const std::vector<Form*> loaded = gLoadedForms;
+    for (Form* form : loaded)
+        form->unload();
+}
+
+} // namespace
+
+void ThunRTMain(const ProjectDescription& project)
+{
+    gProject = &project;
+
+    // Qt sees only the program's name, never the command line.
+    static std::string programPath(project.projectName);
+    static char* argv[] = {programPath.data(), nullptr};
+    static int argc = 1;
+
+    int exitCode = 0;
+    {
+        QApplication application(argc, argv);
+        QApplication::setApplicationName(toQString(project.projectName));
+        // The program ends when its last window is unloaded, whichever way.
+        QApplication::setQuitOnLastWindowClosed(false);
+        QApplication::setWindowIcon(QIcon(toQString(project.iconResource)));
+
+        Ref<Form> startup(static_cast<Form*>(project.startupForm->create()));
+        startup->show();
+        exitCode = QApplication::exec();
+
+        unloadAllForms();
+        startup.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    std::exit(exitCode);
+}
+
+void vbaExceptHandler(Form& window, ClickProcedure procedure)
+{
+    const Ref<Form> frame(&window);
+    try {
+        procedure(window);
+    } catch (const RuntimeError& error) {
+        reporter()(error, window);
+    }
+}
+
+void vbaHresultCheckObj(HResult code, const Object& object, std::string_view interfaceId, Operation operation)
+{
+    throw CallFailedError(code, object.objectName(), std::string(interfaceId), operation);
+}
+
+void vbaEnd()
+{
+    gEnded = true;
+    unloadAllForms();
+    QCoreApplication::exit(0);
+}
+
+bool programEnded()
+{
+    return gEnded;
+}
+
+ErrorReporter setErrorReporter(ErrorReporter replacement)
+{
+    return std::exchange(reporter(), std::move(replacement));
+}
+
+namespace detail {
+
+void formLoaded(Form& form)
+{
+    gLoadedForms.push_back(&form);
+}
+
+void formUnloaded(Form& form)
+{
+    std::erase(gLoadedForms, &form);
+    if (gLoadedForms.empty())
+        QCoreApplication::exit(0);
+}
+
+} // namespace detail
+
+} // namespace forms

@@ -1,0 +1,361 @@
+#include "calculator/Form1.h"
+#include "forms/RuntimeError.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+using forms::Ref;
+
+namespace {
+
+struct ExpectedControl {
+    const char* name;
+    const char* qtClass;
+    const char* caption;
+    QRect pixels; // relative to the container
+    const char* container;
+    int tabIndex;
+};
+
+// The main window's controls in focus order, in pixels.
+const ExpectedControl kExpected[] = {
+    {"Text1", "QLineEdit", "", {144, 8, 89, 25}, "Form1", 0},
+    {"Label1", "QLabel", "длина излучателя метры (A)", {8, 8, 97, 41}, "Form1", 1},
+    {"Command1", "QPushButton", "расчет L катушки", {272, 32, 145, 49}, "Form1", 2},
+    {"Label2", "QLabel", "расстояние от точки питания антенны до места включения в ее полотно катушки метры (B)",
+        {8, 72, 129, 65}, "Form1", 3},
+    {"Text2", "QLineEdit", "", {144, 88, 89, 25}, "Form1", 4},
+    {"Label3", "QLabel", "диаметр провода из которого изготовлено полотно антенны мм", {8, 144, 121, 49}, "Form1", 5},
+    {"Text3", "QLineEdit", "", {144, 152, 89, 25}, "Form1", 6},
+    {"Label4", "QLabel", "расчетная резонансная частота антенны МГц", {8, 208, 121, 41}, "Form1", 7},
+    {"Text4", "QLineEdit", "", {144, 208, 89, 25}, "Form1", 8},
+    {"Frame1", "QGroupBox", "вывод данных", {264, 120, 153, 121}, "Form1", 9},
+    {"Label5", "QLabel", "расчетная индуктивность удлиняющей катушки мкГн", {8, 24, 137, 49}, "Frame1", 10},
+    {"Text5", "QLineEdit", "", {16, 72, 121, 25}, "Frame1", 11},
+    {"Command2", "QPushButton", "выход", {272, 304, 145, 49}, "Form1", 12},
+    {"Command3", "QPushButton", "Автор программы", {272, 248, 145, 49}, "Form1", 13},
+    {"Image1", "forms::ImageBox", "", {8, 248, 241, 121}, "Form1", forms::kNoTabIndex},
+};
+
+QString captionOf(const QWidget* widget)
+{
+    if (auto* label = qobject_cast<const QLabel*>(widget))
+        return label->text();
+    if (auto* button = qobject_cast<const QPushButton*>(widget))
+        return button->text();
+    if (auto* frame = qobject_cast<const QGroupBox*>(widget))
+        return frame->title();
+    if (auto* edit = qobject_cast<const QLineEdit*>(widget))
+        return edit->text();
+    return {};
+}
+
+class Form1Test : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previous_ = forms::setErrorReporter([this](const forms::RuntimeError& error, forms::Form&) {
+            reports.push_back(error.message());
+            if (auto* fault = dynamic_cast<const forms::FloatingPointError*>(&error))
+                failedTests.push_back(fault->test());
+            // The clean-up has run by now: no text box is held but by its window.
+            for (const auto& box : {form->Text1(), form->Text2(), form->Text3(), form->Text4(), form->Text5()})
+                EXPECT_EQ(box->refCount(), 2) << box->name();
+        });
+        form = Ref<Form1>(new Form1);
+        form->show();
+    }
+    void TearDown() override
+    {
+        form.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        forms::setErrorReporter(previous_);
+    }
+
+    QWidget* widget(const char* name) const { return form->window()->findChild<QWidget*>(name); }
+    QLineEdit* box(const char* name) const { return qobject_cast<QLineEdit*>(widget(name)); }
+
+    void enter(const char* A, const char* B, const char* D, const char* f)
+    {
+        box("Text1")->setText(QString::fromUtf8(A));
+        box("Text2")->setText(QString::fromUtf8(B));
+        box("Text3")->setText(QString::fromUtf8(D));
+        box("Text4")->setText(QString::fromUtf8(f));
+    }
+
+    // Clicks "расчет L катушки" and gives back what Text5 then shows.
+    std::string calculate()
+    {
+        QTest::mouseClick(widget("Command1"), Qt::LeftButton);
+        return box("Text5")->text().toStdString();
+    }
+
+    std::vector<std::string> inputs() const
+    {
+        std::vector<std::string> texts;
+        for (const char* name : {"Text1", "Text2", "Text3", "Text4"})
+            texts.push_back(box(name)->text().toStdString());
+        return texts;
+    }
+
+    Ref<Form1> form;
+    std::vector<std::string> reports;
+    std::vector<int> failedTests;
+
+private:
+    forms::ErrorReporter previous_;
+};
+
+TEST_F(Form1Test, WindowHasItsCaptionClientAreaAndPlace)
+{
+    EXPECT_EQ(form->window()->windowTitle(), QString("ZELMOR расчет укороченого диполя"));
+    EXPECT_EQ(form->window()->geometry(), QRect(465, 249, 423, 364));
+}
+
+TEST_F(Form1Test, EveryControlMatchesTheLayout)
+{
+    ASSERT_EQ(form->layout().controls.size(), std::size(kExpected));
+    for (const ExpectedControl& expected : kExpected) {
+        SCOPED_TRACE(expected.name);
+        const QWidget* control = widget(expected.name);
+        ASSERT_NE(control, nullptr);
+        EXPECT_STREQ(control->metaObject()->className(), expected.qtClass);
+        EXPECT_EQ(captionOf(control), QString::fromUtf8(expected.caption));
+        EXPECT_EQ(control->geometry(), expected.pixels);
+        EXPECT_EQ(control->parentWidget()->objectName().toStdString(), expected.container);
+        const auto& layout = form->layout().controls[forms::indexOf(form->layout().controls, expected.name)];
+        EXPECT_EQ(layout.tabIndex, expected.tabIndex);
+    }
+}
+
+TEST_F(Form1Test, AccessorsReachTheirOwnControls)
+{
+    const std::vector<std::pair<Ref<forms::Control>, const char*>> accessors{{form->Text1(), "Text1"},
+        {form->Text2(), "Text2"}, {form->Text3(), "Text3"}, {form->Text4(), "Text4"}, {form->Text5(), "Text5"},
+        {form->Label1(), "Label1"}, {form->Label2(), "Label2"}, {form->Label3(), "Label3"}, {form->Label4(), "Label4"},
+        {form->Label5(), "Label5"}, {form->Command1(), "Command1"}, {form->Command2(), "Command2"},
+        {form->Command3(), "Command3"}, {form->Frame1(), "Frame1"}, {form->Image1(), "Image1"}};
+    for (const auto& [control, name] : accessors)
+        EXPECT_EQ(control->widget(), widget(name)) << name;
+}
+
+TEST_F(Form1Test, CaptionsHaveExactlyThreeLatinLetters)
+{
+    std::string latin;
+    for (const forms::ControlLayout& control : form->layout().controls) {
+        for (const char c : control.caption) {
+            if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
+                latin += c;
+        }
+    }
+    EXPECT_EQ(latin, "LBA"); // in creation order: Command1, Label2, Label1
+}
+
+TEST_F(Form1Test, EveryCaptionFitsItsBox)
+{
+    for (const ExpectedControl& expected : kExpected) {
+        const QWidget* control = widget(expected.name);
+        const QString caption = captionOf(control);
+        if (caption.isEmpty())
+            continue;
+        SCOPED_TRACE(expected.name);
+        const QFontMetrics metrics(control->font());
+        if (qobject_cast<const QLabel*>(control)) {
+            const QRect needed = metrics.boundingRect(QRect(QPoint(), control->size()),
+                Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, caption);
+            EXPECT_LE(needed.width(), control->width());
+            EXPECT_LE(needed.height(), control->height());
+        } else if (qobject_cast<const QPushButton*>(control)) {
+            EXPECT_LE(control->sizeHint().width(), control->width());
+            EXPECT_LE(control->sizeHint().height(), control->height());
+        } else {
+            EXPECT_LE(metrics.horizontalAdvance(caption) + 2 * metrics.averageCharWidth(), control->width());
+        }
+    }
+}
+
+TEST_F(Form1Test, OpensEmptyWithTheFocusInTheFirstField)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form->window()));
+    EXPECT_EQ(QApplication::focusWidget(), widget("Text1"));
+    for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5"})
+        EXPECT_TRUE(box(name)->text().isEmpty()) << name;
+}
+
+TEST_F(Form1Test, TabCyclesInFocusOrderAndShiftTabGoesBack)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form->window()));
+    const std::vector<std::string> cycle{"Command1", "Text2", "Text3", "Text4", "Text5", "Command2", "Command3",
+        "Text1"};
+    std::vector<std::string> visited;
+    for (std::size_t i = 0; i < cycle.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.push_back(QApplication::focusWidget()->objectName().toStdString());
+    }
+    EXPECT_EQ(visited, cycle);
+
+    std::vector<std::string> back;
+    for (std::size_t i = 0; i < cycle.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        back.push_back(QApplication::focusWidget()->objectName().toStdString());
+    }
+    EXPECT_EQ(back, (std::vector<std::string>{"Command3", "Command2", "Text5", "Text4", "Text3", "Text2", "Command1",
+                        "Text1"}));
+}
+
+TEST_F(Form1Test, NoButtonIsDefaultAndEnterStartsNothing)
+{
+    for (auto* button : form->window()->findChildren<QPushButton*>()) {
+        EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
+        EXPECT_FALSE(button->autoDefault()) << button->objectName().toStdString();
+    }
+    enter("5", "2", "2", "7,1");
+    for (const char* name : {"Text1", "Text4", "Text5"}) {
+        QTest::keyClick(box(name), Qt::Key_Return);
+        QTest::keyClick(box(name), Qt::Key_Enter);
+    }
+    EXPECT_TRUE(box("Text5")->text().isEmpty());
+}
+
+struct Calculation {
+    const char* name;
+    const char *A, *B, *D, *f;
+    const char* L;
+};
+
+void PrintTo(const Calculation& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class Calculations : public Form1Test, public ::testing::WithParamInterface<Calculation> {};
+
+TEST_P(Calculations, ShowTheInductanceInTheOutputField)
+{
+    const Calculation& c = GetParam();
+    enter(c.A, c.B, c.D, c.f);
+    EXPECT_EQ(calculate(), c.L);
+    EXPECT_EQ(inputs(), (std::vector<std::string>{c.A, c.B, c.D, c.f}));
+    EXPECT_TRUE(reports.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Form1, Calculations,
+    ::testing::Values(Calculation{"Typical", "5", "2", "2", "7.1", "15.9556886690632"},
+        Calculation{"DecimalComma", "5", "2", "2", "7,1", "15.9556886690632"},
+        Calculation{"BlanksAround", " 5 ", "2 ", " 2", "  7,1", "15.9556886690632"},
+        Calculation{"ArmLongerThanResonant", "12", "2", "2", "7.1", "-3.14985084962686"},
+        Calculation{"Band40m", "7,5", "4", "1,5", "7,05", "9.52499946341351"},
+        Calculation{"Band80m", "15", "7", "2.5", "3.65", "14.398227988785"},
+        Calculation{"CoilAtFeedPoint", "10", "0", "2", "7.1", "0.0621303763296645"},
+        Calculation{"ArmNeedsNoCoil", "10", "2", "2", "7.13", "0"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Form1Test, TextTypedIntoTheOutputFieldChangesNothing)
+{
+    enter("5", "2", "2", "7.1");
+    QTest::keyClicks(box("Text5"), "123,4");
+    EXPECT_EQ(calculate(), "15.9556886690632");
+    EXPECT_EQ(calculate(), "15.9556886690632");
+}
+
+struct Failure {
+    const char* name;
+    const char *A, *B, *D, *f;
+    const char* message;
+};
+
+void PrintTo(const Failure& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class Failures : public Form1Test, public ::testing::WithParamInterface<Failure> {};
+
+TEST_P(Failures, AreReportedAndLeaveEveryFieldAsItWas)
+{
+    const Failure& c = GetParam();
+    enter("5", "2", "2", "7.1");
+    ASSERT_EQ(calculate(), "15.9556886690632");
+
+    enter(c.A, c.B, c.D, c.f);
+    EXPECT_EQ(calculate(), "15.9556886690632");
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0], c.message);
+    EXPECT_EQ(inputs(), (std::vector<std::string>{c.A, c.B, c.D, c.f}));
+
+    // The program goes on.
+    enter("5", "2", "2", "7.1");
+    box("Text5")->clear();
+    EXPECT_EQ(calculate(), "15.9556886690632");
+    EXPECT_EQ(reports.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Form1, Failures,
+    ::testing::Values(Failure{"ZeroFrequency", "5", "2", "2", "0", "Ошибка вычисления: деление на ноль."},
+        Failure{"ArmShorterThanB", "1", "2", "2", "7.1", "Ошибка вычисления: недопустимая операция."},
+        Failure{"HugeArm", "1e308", "0", "2", "7.1",
+            "Ошибка вычисления: переполнение, число вышло за допустимый диапазон."},
+        Failure{"EmptyField", "5", "", "2", "7.1", "Несоответствие типа: «» не является числом."},
+        Failure{"Letters", "5", "2", "два", "7.1", "Несоответствие типа: «два» не является числом."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Form1Test, OverflowInTheFrequencyTextFailsTheFirstTestButNotInTheOtherFields)
+{
+    enter("5", "2", "2", "1e400");
+    calculate();
+    enter("5", "2", "1e400", "7.1");
+    calculate();
+    // An infinite diameter makes y zero: the logarithm's own fault, not the conversion's.
+    EXPECT_EQ(failedTests, (std::vector<int>{1, 6}));
+}
+
+TEST_F(Form1Test, NoReferenceIsHeldAfterAClick)
+{
+    const int windowRefs = form->refCount();
+    for (const char* f : {"7.1", "0", "x"}) {
+        enter("5", "2", "2", f);
+        calculate();
+        EXPECT_EQ(form->refCount(), windowRefs) << f;
+        for (const auto& box : {form->Text1(), form->Text2(), form->Text3(), form->Text4(), form->Text5()})
+            EXPECT_EQ(box->refCount(), 2) << box->name() << " after f = " << f;
+    }
+    EXPECT_EQ(reports.size(), 2u);
+}
+
+TEST_F(Form1Test, FailedTextAccessIsReportedWithInterfaceAndOperation)
+{
+    enter("5", "2", "2", "7.1");
+    delete widget("Text3");
+    calculate();
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0],
+        "Не удалось выполнить операцию «чтение текста (Text)» над объектом «Text3»: объект больше не существует. "
+        "Код ошибки 0x80010108, интерфейс {33AD4EE1-6699-11CF-B70C-00AA0060D393}.");
+}
+
+TEST_F(Form1Test, OutputFieldIsTouchedOnlyAfterTheLastFaultTest)
+{
+    delete widget("Text5");
+    enter("5", "2", "2", "0");
+    QTest::mouseClick(widget("Command1"), Qt::LeftButton);
+    enter("5", "2", "2", "7.1");
+    QTest::mouseClick(widget("Command1"), Qt::LeftButton);
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_EQ(reports[0], "Ошибка вычисления: деление на ноль.");
+    EXPECT_EQ(reports[1],
+        "Не удалось выполнить операцию «запись текста (Text)» над объектом «Text5»: объект больше не существует. "
+        "Код ошибки 0x80010108, интерфейс {33AD4EE1-6699-11CF-B70C-00AA0060D393}.");
+}
+
+} // namespace

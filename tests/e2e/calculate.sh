@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The real program under Xvfb: type the four values, calculate, read the result back through
+# the clipboard, then "выход" ends the program with exit code 0.
+set -euo pipefail
+program=$1
+source "$(dirname "$0")/xsession.sh"
+
+# Arguments change nothing, not even for Qt.
+"$program" -platform none --help &
+pid=$!
+window=$(wait_for_window "ZELMOR")
+[ -n "$window" ] || fail "the main window did not appear"
+xdotool windowfocus --sync "$window"
+
+# The focus starts in the arm length; Tab visits "расчет L катушки" before B.
+xdotool type --delay 30 "5"
+xdotool key Tab Tab
+xdotool type --delay 30 "2"
+xdotool key Tab
+xdotool type --delay 30 "2"
+xdotool key Tab
+xdotool type --delay 30 "7,1"
+
+click_at "$window" 344 56 # расчет L катушки
+click_at "$window" 340 204 # Text5, inside its frame
+xdotool key ctrl+a ctrl+c
+sleep 0.2
+result=$(xclip -o -selection clipboard)
+[ "$result" = "15.9556886690632" ] || fail "Text5 shows '$result'"
+
+click_at "$window" 344 328 # выход
+code=$(wait_for_exit "$pid")
+[ "$code" = 0 ] || fail "exit code $code"
+echo "PASS: L = $result, exit code 0"

@@ -1,0 +1,51 @@
+# Sourced by the end-to-end tests: a private Xvfb display, and helpers to drive the
+# program with real X input.
+
+xsession_dir=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$xsession_dir/display" 2>"$xsession_dir/xvfb.log" &
+xsession_xvfb=$!
+cleanup_xsession() {
+    kill "$xsession_xvfb" 2>/dev/null || true
+    rm -rf "$xsession_dir"
+}
+trap cleanup_xsession EXIT
+
+for _ in $(seq 100); do
+    [ -s "$xsession_dir/display" ] && break
+    sleep 0.05
+done
+DISPLAY=:$(cat "$xsession_dir/display")
+export DISPLAY
+# Qt's own files go where they harm nothing.
+export XDG_RUNTIME_DIR="$xsession_dir"
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# The window whose title matches, once it is mapped.
+wait_for_window() {
+    timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1
+}
+
+# Clicks at a point of a window's client area, in pixels.
+click_at() {
+    local window=$1 x=$2 y=$3
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove --sync $((X + x)) $((Y + y)) click 1
+    sleep 0.2
+}
+
+# Waits for a process to end and gives its exit code.
+wait_for_exit() {
+    local pid=$1
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && fail "the program is still running"
+    local code=0
+    wait "$pid" || code=$?
+    echo "$code"
+}
