@@ -2,20 +2,40 @@
 # program with real X input.
 
 xsession_dir=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$xsession_dir/display" 2>"$xsession_dir/xvfb.log" &
-xsession_xvfb=$!
+xsession_xvfb=
 cleanup_xsession() {
-    kill "$xsession_xvfb" 2>/dev/null || true
+    [ -n "$xsession_xvfb" ] && kill "$xsession_xvfb" 2>/dev/null
     rm -rf "$xsession_dir"
 }
 trap cleanup_xsession EXIT
 
-for _ in $(seq 100); do
-    [ -s "$xsession_dir/display" ] && break
-    sleep 0.05
-done
-DISPLAY=:$(cat "$xsession_dir/display")
-export DISPLAY
+# Xvfb picks a free display itself; another server starting at the same moment can take it
+# first, so try again until one answers.
+start_xvfb() {
+    local attempt
+    for attempt in 1 2 3 4 5; do
+        : >"$xsession_dir/display"
+        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$xsession_dir/display" 2>"$xsession_dir/xvfb.log" &
+        xsession_xvfb=$!
+        for _ in $(seq 100); do
+            [ -s "$xsession_dir/display" ] && break
+            kill -0 "$xsession_xvfb" 2>/dev/null || break
+            sleep 0.05
+        done
+        if [ -s "$xsession_dir/display" ]; then
+            DISPLAY=:$(tr -d '\n' <"$xsession_dir/display")
+            export DISPLAY
+            xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+        fi
+        kill "$xsession_xvfb" 2>/dev/null
+        wait "$xsession_xvfb" 2>/dev/null
+        sleep 0.$attempt
+    done
+    echo "FAIL: no X server could be started" >&2
+    cat "$xsession_dir/xvfb.log" >&2
+    exit 1
+}
+start_xvfb
 # Qt's own files go where they harm nothing.
 export XDG_RUNTIME_DIR="$xsession_dir"
 
