@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-packages.sh
 
-ensure_packages "${BUILD_PACKAGES[@]}" libgtest-dev libbenchmark-dev
+ensure_packages "${BUILD_PACKAGES[@]}" libgtest-dev libbenchmark-dev binutils-mingw-w64-i686
 
 jobs=$(nproc)
 

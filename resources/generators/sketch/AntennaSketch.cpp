@@ -124,7 +124,7 @@ QImage AntennaSketch::ink()
     // The overall length, under half a wavelength.
     pen.line({570, 97}, {570.8, 200});
     pen.dimension({58.5, 202}, {569.4, 190});
-    pen.lettering(U"ℓ < 0,5λ", {283.2, 186.5}, 17.5, 3);
+    pen.lettering(U"ℓ < 0,5λ", {283.2, 186.5}, 17.5, 3.3);
     return image;
 }
 
