@@ -1,15 +1,16 @@
 #include "BinaryFile.h"
 
-#include <fstream>
-#include <iterator>
+#include <QFile>
+
 #include <stdexcept>
 
-BinaryFile BinaryFile::read(const std::string& path)
+BinaryFile BinaryFile::read(const QString& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        throw std::runtime_error("cannot open " + path);
-    return BinaryFile({std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()});
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot open " + path.toStdString());
+    const QByteArray bytes = file.readAll();
+    return BinaryFile({bytes.begin(), bytes.end()});
 }
 
 std::uint8_t BinaryFile::u8(std::size_t offset) const

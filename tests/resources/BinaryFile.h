@@ -1,14 +1,18 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
-#include <string>
 #include <vector>
 
 // A file's bytes with bounds-checked little-endian reads, for taking Windows formats apart.
 class BinaryFile {
 public:
     explicit BinaryFile(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
-    static BinaryFile read(const std::string& path);
+    // A file on disk or an embedded resource (":/...").
+    static BinaryFile read(const QString& path);
+
+    const std::vector<std::uint8_t>& bytes() const { return bytes_; }
 
     std::size_t size() const { return bytes_.size(); }
     std::uint8_t u8(std::size_t offset) const;

@@ -1,7 +1,7 @@
 #include "BinaryFile.h"
+#include "NamedCase.h"
 #include "resources/ResourcePaths.h"
 
-#include <QFile>
 #include <QIcon>
 #include <QImageReader>
 #include <QProcess>
@@ -10,14 +10,13 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
 
 const QString resourceDir = QStringLiteral(DIPOLE_RESOURCE_DIR);
-const std::string icoFile = DIPOLE_RESOURCE_DIR "/ShortDipole.ico";
+const QString icoFile = resourceDir + "/ShortDipole.ico";
 
 constexpr QRgb black = 0xFF000000, darkGrey = 0xFF808080, lightGrey = 0xFFC0C0C0, cyan = 0xFF00FFFF,
                white = 0xFFFFFFFF;
@@ -29,15 +28,10 @@ struct IconCase {
     int index, size, bitsPerPixel, bytes;
     QRect window, shadow;
     QRgb shadowColour;
-    // A column of the window from top to bottom, each colour once per run: outline, title
-    // band, line, underline, inside, outline.
+    // A column of the window from top to bottom, one colour per run: the outline, the title
+    // band, the black line under it, the light-grey line, the inside, the outline.
     std::vector<QRgb> column;
 };
-
-void PrintTo(const IconCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 // One image of the icon file, decoded from its bitmap.
 class IconPixels {
@@ -59,7 +53,10 @@ public:
         return byte >> (8 - bpp_ - x * bpp_ % 8) & ((1 << bpp_) - 1);
     }
     QRgb colour(int x, int y) const { return palette.at(index(x, y)); }
-    bool transparent(int x, int y) const { return file_.u8(maskBits_ + stored(y) * rowBytes(1) + x / 8) >> (7 - x % 8) & 1; }
+    bool transparent(int x, int y) const
+    {
+        return file_.u8(maskBits_ + stored(y) * rowBytes(1) + x / 8) >> (7 - x % 8) & 1;
+    }
 
 private:
     std::size_t rowBytes(int bits) const { return (size_ * bits + 31) / 32 * 4; }
@@ -74,7 +71,10 @@ class IconImage : public testing::TestWithParam<IconCase> {
 protected:
     const BinaryFile file = BinaryFile::read(icoFile);
     std::size_t entry() const { return 6 + 16 * GetParam().index; }
-    IconPixels pixels() const { return IconPixels(file, file.u32(entry() + 12), GetParam().size, GetParam().bitsPerPixel); }
+    IconPixels pixels() const
+    {
+        return IconPixels(file, file.u32(entry() + 12), GetParam().size, GetParam().bitsPerPixel);
+    }
 };
 
 TEST(IconFile, HoldsThreeImagesBackToBack)
@@ -94,25 +94,18 @@ TEST(IconFile, HoldsThreeImagesBackToBack)
 TEST_P(IconImage, IsDescribedByItsEntryAndHeader)
 {
     const IconCase& c = GetParam();
-    const int colours = 1 << c.bitsPerPixel;
-    EXPECT_EQ(file.u8(entry()), c.size);
-    EXPECT_EQ(file.u8(entry() + 1), c.size);
-    EXPECT_EQ(file.u8(entry() + 2), colours);
-    EXPECT_EQ(file.u8(entry() + 3), 0);
-    EXPECT_EQ(file.u16(entry() + 4), 1);
-    EXPECT_EQ(file.u16(entry() + 6), c.bitsPerPixel);
-    EXPECT_EQ(file.u32(entry() + 8), c.bytes);
-
-    const std::size_t at = file.u32(entry() + 12);
-    EXPECT_EQ(file.u32(at), 40u);
-    EXPECT_EQ(file.u32(at + 4), c.size);
-    EXPECT_EQ(file.u32(at + 8), 2 * c.size);  // colour bits and mask
-    EXPECT_EQ(file.u16(at + 12), 1);
-    EXPECT_EQ(file.u16(at + 14), c.bitsPerPixel);
-    EXPECT_EQ(file.u32(at + 16), 0u);  // uncompressed
-    const int colourRow = (c.size * c.bitsPerPixel + 31) / 32 * 4;
-    const int maskRow = (c.size + 31) / 32 * 4;
-    EXPECT_EQ(c.bytes, 40 + 4 * colours + (colourRow + maskRow) * c.size);
+    const std::size_t e = entry(), at = file.u32(e + 12);
+    // Entry: width, height, colours, reserved, planes, bits a pixel, bytes. Bitmap header: its
+    // size, width, height (doubled: colour bits and mask), planes, bits a pixel, compression.
+    const std::vector<std::uint32_t> actual{file.u8(e), file.u8(e + 1), file.u8(e + 2), file.u8(e + 3),
+        file.u16(e + 4), file.u16(e + 6), file.u32(e + 8), file.u32(at), file.u32(at + 4), file.u32(at + 8),
+        file.u16(at + 12), file.u16(at + 14), file.u32(at + 16)};
+    const std::uint32_t size = c.size, bits = c.bitsPerPixel, bytes = c.bytes;
+    const std::vector<std::uint32_t> expected{
+        size, size, 1u << bits, 0, 1, bits, bytes, 40, size, 2 * size, 1, bits, 0};
+    EXPECT_EQ(actual, expected);
+    const std::uint32_t colourRow = (size * bits + 31) / 32 * 4, maskRow = (size + 31) / 32 * 4;
+    EXPECT_EQ(bytes, 40 + 4 * (1u << bits) + (colourRow + maskRow) * size);
 }
 
 TEST_P(IconImage, HasItsStandardPalette)
@@ -178,26 +171,21 @@ INSTANTIATE_TEST_SUITE_P(Icon, IconImage,
             QRect(QPoint(23, 21), QPoint(28, 25)), darkGrey, {black, cyan, black, lightGrey, white, black}},
         IconCase{"Image30003SixteenColours16", 2, 16, 4, 296, QRect(QPoint(2, 3), QPoint(11, 13)),
             QRect(QPoint(12, 10), QPoint(14, 12)), darkGrey, {black, cyan, black, lightGrey, white, black}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-QByteArray contentsOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+    caseName);
 
 TEST(IconFile, IsWhatItsGeneratorWrites)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     ASSERT_EQ(QProcess::execute(DIPOLE_MAKE_ICON, {dir.filePath("icon.ico"), dir.filePath("icon.rc2")}), 0);
-    EXPECT_TRUE(contentsOf(dir.filePath("icon.ico")) == contentsOf(resourceDir + "/ShortDipole.ico"));
-    EXPECT_TRUE(contentsOf(dir.filePath("icon.rc2")) == contentsOf(resourceDir + "/ShortDipole.rc2"));
+    EXPECT_TRUE(BinaryFile::read(dir.filePath("icon.ico")).bytes() == BinaryFile::read(icoFile).bytes());
+    EXPECT_TRUE(BinaryFile::read(dir.filePath("icon.rc2")).bytes()
+        == BinaryFile::read(resourceDir + "/ShortDipole.rc2").bytes());
 }
 
 TEST(IconResource, IsTheCommittedFileAndLoadsInQt)
 {
-    EXPECT_TRUE(contentsOf(resources::applicationIconPath()) == contentsOf(resourceDir + "/ShortDipole.ico"));
+    EXPECT_TRUE(BinaryFile::read(resources::applicationIconPath()).bytes() == BinaryFile::read(icoFile).bytes());
 
     QImageReader reader(resources::applicationIconPath());
     ASSERT_EQ(reader.imageCount(), 3);

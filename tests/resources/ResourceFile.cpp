@@ -41,12 +41,3 @@ ResourceFile::ResourceFile(const BinaryFile& file)
         start = alignedTo4(start + headerSize + dataSize);
     }
 }
-
-const ResourceFile::Entry* ResourceFile::find(int type, int name) const
-{
-    for (const Entry& e : entries_) {
-        if (e.type == type && e.name == name)
-            return &e;
-    }
-    return nullptr;
-}

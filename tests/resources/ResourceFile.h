@@ -20,7 +20,6 @@ public:
 
     // Every entry after the empty one that opens the file, in file order.
     const std::vector<Entry>& entries() const { return entries_; }
-    const Entry* find(int type, int name) const;
 
 private:
     std::vector<Entry> entries_;

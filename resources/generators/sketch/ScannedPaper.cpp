@@ -28,7 +28,8 @@ QImage ScannedPaper::scan(const QImage& ink, std::uint64_t seed)
         const auto* in = reinterpret_cast<const QRgb*>(coverage.constScanLine(y));
         uchar* out = page.scanLine(y);
         for (int x = 0; x < page.width(); ++x) {
-            const std::uint64_t noise = mix(seed ^ mix(static_cast<std::uint64_t>(y) << 32 | static_cast<std::uint32_t>(x)));
+            const std::uint64_t place = static_cast<std::uint64_t>(y) << 32 | static_cast<std::uint32_t>(x);
+            const std::uint64_t noise = mix(seed ^ mix(place));
             const int alpha = qAlpha(in[x]);
             for (int channel = 0; channel < 3; ++channel) {
                 const int paper = paperLevel - static_cast<int>((noise >> (8 * channel)) % paperNoise);
