@@ -11,8 +11,6 @@ namespace resources {
 
 namespace {
 
-// Positions are those of a pen drawing scanned a little askew: lines meant level rise
-// slightly towards the right, lines meant upright lean slightly right going down.
 constexpr qreal linePen = 2.6;
 constexpr qreal thinPen = 2.1;
 constexpr qreal letterPen = 2.3;
@@ -100,6 +98,9 @@ QImage AntennaSketch::ink()
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     Draughtsman pen(painter);
+    // Coordinates are those of a pen drawing scanned a little askew: lines meant level rise
+    // slightly towards the right, lines meant upright lean right going down. Nothing reaches
+    // below row 211.
 
     // The two arms, the left coil from x 112 to 208, the right one from 514 to 424.
     pen.arm(Wire{{52, 95}, {292, 93.5}}, 112, 208, 11.2, {292.8, 134});
@@ -109,6 +110,7 @@ QImage AntennaSketch::ink()
 
     // The feed point, and the dimensions A and B measured from it.
     pen.line({314, 26}, {314.6, 102}, thinPen);
+    // The left outer extension line serves A and the overall length.
     pen.line({50, 30}, {58, 210.6});
     pen.dimension({52.3, 33.6}, {313.4, 32.6});
     pen.lettering(U"A", {183.2, 25.8}, 17.5);
