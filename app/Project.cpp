@@ -1,6 +1,7 @@
 #include "app/Project.h"
 
 #include "calculator/Form1.h"
+#include "resources/ResourcePaths.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ const forms::ProjectDescription& shortDipoleProject()
     static const forms::ProjectDescription project{
         .projectName = "ShortDipole",
         .programName = "ShortDipole",
-        .iconResource = ":/icons/ShortDipole.ico",
+        .iconResource = resources::kApplicationIcon,
         .forms = kForms,
         .startupForm = &Form1::classRecord,
     };

@@ -3,6 +3,7 @@
 #include "calculator/LoadingCoil.h"
 #include "forms/FloatingPoint.h"
 #include "forms/Numeric.h"
+#include "resources/ResourcePaths.h"
 
 #include <string>
 
@@ -28,7 +29,7 @@ constexpr ControlLayout kControls[] = {
     {ControlClass::CommandButton, "Command1", "расчет L катушки", {4080, 480, 2175, 735}, 2, {},
         forms::bindClick<&Form1::Command1_Click>},
     {ControlClass::TextBox, "Text1", "", {2160, 120, 1335, 375}, 0},
-    {ControlClass::Image, "Image1", "", {120, 3720, 3615, 1815}, kNoTabIndex, {}, nullptr, ":/pictures/antenna.bmp",
+    {ControlClass::Image, "Image1", "", {120, 3720, 3615, 1815}, kNoTabIndex, {}, nullptr, resources::kAntennaSketch,
         true},
     {ControlClass::Label, "Label4", "расчетная резонансная частота антенны МГц", {120, 3120, 1815, 615}, 7},
     {ControlClass::Label, "Label3", "диаметр провода из которого изготовлено полотно антенны мм",

@@ -1,0 +1,15 @@
+#pragma once
+
+// Where the program finds its embedded pictures (link dipole_resources).
+
+#include <string_view>
+
+namespace resources {
+
+// The antenna sketch of the main window: a 600 x 240 BMP, shown stretched to its box.
+inline constexpr std::string_view kAntennaSketch = ":/pictures/antenna.bmp";
+
+// The application icon: 32 x 32 in 2 and in 16 colours, 16 x 16 in 16 colours.
+inline constexpr std::string_view kApplicationIcon = ":/icons/ShortDipole.ico";
+
+} // namespace resources
