@@ -3,8 +3,13 @@
 
 xsession_dir=$(mktemp -d)
 xsession_xvfb=
+# Waits for the server to be gone: one still shutting down would remove the socket of the
+# next server on the same display.
 cleanup_xsession() {
-    [ -n "$xsession_xvfb" ] && kill "$xsession_xvfb" 2>/dev/null
+    if [ -n "$xsession_xvfb" ]; then
+        kill "$xsession_xvfb" 2>/dev/null
+        wait "$xsession_xvfb" 2>/dev/null
+    fi
     rm -rf "$xsession_dir"
 }
 trap cleanup_xsession EXIT
