@@ -1,11 +1,12 @@
 #include "app/Project.h"
 
+#include "author/Form2.h"
 #include "calculator/Form1.h"
 #include "resources/ResourcePaths.h"
 
 namespace {
 
-const forms::ClassRecord* const kForms[] = {&Form1::classRecord};
+const forms::ClassRecord* const kForms[] = {&Form1::classRecord, &Form2::classRecord};
 
 } // namespace
 

@@ -16,7 +16,8 @@ using forms::kNoTabIndex;
 // In creation order. The letters are Cyrillic but for the Latin L, A and B.
 constexpr ControlLayout kControls[] = {
     // class, name, caption, {left, top, width, height} in twips, TabIndex, container, click
-    {ControlClass::CommandButton, "Command3", "Автор программы", {4080, 3720, 2175, 735}, 13},
+    {ControlClass::CommandButton, "Command3", "Автор программы", {4080, 3720, 2175, 735}, 13, {},
+        forms::bindClick<&Form1::Command3_Click>},
     {ControlClass::CommandButton, "Command2", "выход", {4080, 4560, 2175, 735}, 12, {},
         forms::bindClick<&Form1::Command2_Click>},
     {ControlClass::Frame, "Frame1", "вывод данных", {3960, 1800, 2295, 1815}, 9},
@@ -61,8 +62,8 @@ double readNumber(const forms::Ref<forms::TextBox> box)
 
 } // namespace
 
-const forms::ClassRecord Form1::classRecord{"Form1", "{D4267143-2556-40FD-898A-1D54CFC07F56}",
-    forms::createObject<Form1>};
+const forms::ClassRecord Form1::classRecord{"Form1", "{097EBED0-86C4-42D1-867C-6A868197370A}",
+    "{D4267143-2556-40FD-898A-1D54CFC07F56}", forms::createObject<Form1>};
 
 Form1::Form1()
     : Form(kLayout)
@@ -114,5 +115,23 @@ int Form1::Command1_Click()
 int Form1::Command2_Click()
 {
     forms::vbaEnd();
+    return 0;
+}
+
+forms::Ref<Form2>& Form2DefaultInstance()
+{
+    static forms::Ref<Form2> instance;
+    return instance;
+}
+
+int Form1::Command3_Click()
+{
+    forms::Ref<Form2>& author = Form2DefaultInstance();
+    if (!author)
+        forms::vbaNew2(Form2::classRecord, author);
+    const forms::HResult result = author->show();
+    forms::clearFpFlags();
+    if (forms::failed(result))
+        forms::vbaHresultCheckObj(result, *author, Form2::classRecord.interfaceId, forms::Operation::Show);
     return 0;
 }

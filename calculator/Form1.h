@@ -1,5 +1,6 @@
 #pragma once
 
+#include "author/Form2.h"
 #include "forms/Control.h"
 #include "forms/Form.h"
 #include "forms/Runtime.h"
@@ -32,4 +33,9 @@ public:
     int Command1_Click();
     // "выход": ends the program.
     int Command2_Click();
+    // "Автор программы": shows the author window, creating it the first time.
+    int Command3_Click();
 };
+
+// The default instance of the author window: empty until "Автор программы" first needs it.
+forms::Ref<Form2>& Form2DefaultInstance();

@@ -29,7 +29,7 @@ public:
     void load();
     // Loads the window if needed, shows it modeless and without owner, and brings it to
     // the front.
-    HResult show();
+    virtual HResult show();
     // The window and its controls go; references to them fail from then on.
     void unload();
 

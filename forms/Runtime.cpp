@@ -45,6 +45,12 @@ void unloadAllForms()
 
 } // namespace
 
+HResult Global::Unload(Form& window)
+{
+    window.unload();
+    return kOk;
+}
+
 void ThunRTMain(const ProjectDescription& project)
 {
     gProject = &project;

@@ -16,6 +16,8 @@ namespace forms {
 // What the runtime needs to create an object of a class.
 struct ClassRecord {
     std::string_view name;
+    std::string_view classId;
+    // Of the interface the program calls the object through; failed calls name it.
     std::string_view interfaceId;
     Object* (*create)();
 };
@@ -38,6 +40,18 @@ struct ProjectDescription {
     std::span<const ClassRecord* const> forms;
     const ClassRecord* startupForm;
 };
+
+// The runtime's global object: what it offers the program besides its windows.
+class Global : public Object {
+public:
+    std::string objectName() const override { return "Global"; }
+
+    // Closes the window and unloads it; the window object lives on while referenced.
+    virtual HResult Unload(Form& window);
+};
+
+inline constexpr ClassRecord kGlobalClass{"Global", "{FCFB3D23-A0FA-1068-A738-08002B3371B5}",
+    "{FCFB3D22-A0FA-1068-A738-08002B3371B5}", createObject<Global>};
 
 // Creates the application, shows the startup form and runs the event loop on this thread
 // until the program ends. Reads no command line. Never returns.

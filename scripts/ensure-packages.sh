@@ -19,6 +19,7 @@ ensure_packages() {
 
 # What building and running the program needs; the windows' font is DejaVu Sans Condensed.
 PROGRAM_PACKAGES=(cmake g++ make qt6-base-dev fonts-dejavu-extra)
-# What the tests need besides: GoogleTest, Google Benchmark, an X server with real input and
-# a clipboard for the end-to-end tests, and the Windows resource compiler for the version block.
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xdotool xclip binutils-mingw-w64-i686)
+# What the tests need besides: GoogleTest, Google Benchmark, an X server with real input, a
+# clipboard and window properties for the end-to-end tests, and the Windows resource compiler
+# for the version block.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xdotool xclip x11-utils binutils-mingw-w64-i686)

@@ -1,6 +1,7 @@
 #include "forms/Form.h"
 #include "forms/ImageBox.h"
 #include "forms/Runtime.h"
+#include "support/WindowTesting.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -67,23 +68,18 @@ class FormTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        previous_ = forms::setErrorReporter(
-            [this](const forms::RuntimeError& error, Form&) { reports.push_back(error.message()); });
         form = Ref<TestForm>(new TestForm);
         form->load();
     }
     void TearDown() override
     {
         form.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        forms::setErrorReporter(previous_);
+        deleteUnloadedWindows();
     }
 
+    CapturedReports captured;
+    std::vector<std::string>& reports = captured.messages;
     Ref<TestForm> form;
-    std::vector<std::string> reports;
-
-private:
-    forms::ErrorReporter previous_;
 };
 
 TEST_F(FormTest, ControlsAreBuiltFromTheLayoutInPixels)

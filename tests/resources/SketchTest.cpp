@@ -17,39 +17,6 @@ namespace {
 
 const QString sketchFile = QStringLiteral(DIPOLE_RESOURCE_DIR "/antenna.bmp");
 
-struct HeaderField {
-    const char* name;
-    std::size_t offset;
-    int size;
-    std::uint32_t value;
-};
-
-class SketchHeader : public testing::TestWithParam<HeaderField> {};
-
-TEST_P(SketchHeader, HoldsItsFixedValue)
-{
-    const BinaryFile file = BinaryFile::read(sketchFile);
-    const HeaderField& f = GetParam();
-    EXPECT_EQ(f.size == 2 ? file.u16(f.offset) : file.u32(f.offset), f.value);
-}
-
-INSTANTIATE_TEST_SUITE_P(Bmp, SketchHeader,
-    testing::Values(HeaderField{"Signature", 0, 2, 0x4D42}, HeaderField{"FileSize", 2, 4, 432054},
-        HeaderField{"Reserved", 6, 4, 0}, HeaderField{"PixelOffset", 10, 4, 54},
-        HeaderField{"InfoHeaderSize", 14, 4, 40}, HeaderField{"Width", 18, 4, 600},
-        HeaderField{"HeightPositiveForBottomUpRows", 22, 4, 240}, HeaderField{"Planes", 26, 2, 1},
-        HeaderField{"BitsPerPixel", 28, 2, 24}, HeaderField{"Uncompressed", 30, 4, 0},
-        HeaderField{"ImageSize", 34, 4, 432000}, HeaderField{"HorizontalResolution", 38, 4, 0},
-        HeaderField{"VerticalResolution", 42, 4, 0}, HeaderField{"ColoursUsed", 46, 4, 0},
-        HeaderField{"ImportantColours", 50, 4, 0}),
-    caseName);
-
-TEST(SketchFile, IsHeadersAndRowsOnly)
-{
-    // 240 rows of 600 pixels, 3 bytes each: no fill bytes since 1,800 is a multiple of four.
-    EXPECT_EQ(BinaryFile::read(sketchFile).size(), 14u + 40 + 240 * 1800);
-}
-
 TEST(SketchFile, IsWhatItsGeneratorDraws)
 {
     QTemporaryDir dir;
@@ -57,12 +24,6 @@ TEST(SketchFile, IsWhatItsGeneratorDraws)
     const QString regenerated = dir.filePath("antenna.bmp");
     ASSERT_EQ(QProcess::execute(DIPOLE_MAKE_SKETCH, {regenerated}), 0);
     EXPECT_TRUE(BinaryFile::read(regenerated).bytes() == BinaryFile::read(sketchFile).bytes());
-}
-
-TEST(SketchResource, IsTheCommittedFileAndLoads)
-{
-    EXPECT_TRUE(BinaryFile::read(QString::fromUtf8(resources::kAntennaSketch)).bytes() == BinaryFile::read(sketchFile).bytes());
-    EXPECT_EQ(QImage(QString::fromUtf8(resources::kAntennaSketch)).size(), QSize(600, 240));
 }
 
 // The picture as the program loads it, with the tests' reading of ink and paper.
