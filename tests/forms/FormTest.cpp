@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -214,6 +215,35 @@ TEST_F(FormTest, FailedCallNamesObjectInterfaceAndOperation)
                  "0x80010108", "больше не существует"})
             EXPECT_NE(error.message().find(part), std::string::npos) << part << " in " << error.message();
     }
+}
+
+// Runs the event loop as the program does, with a time limit; gives its exit code.
+int runEventLoop()
+{
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    limit.start(5000);
+    return QApplication::exec();
+}
+
+TEST_F(FormTest, ClosingTheLastWindowThroughItsFrameEndsTheProgram)
+{
+    const Ref<TestForm> other(new TestForm);
+    other->show();
+    form->show();
+    bool runningAfterFirstClose = false;
+    QTimer::singleShot(0, [&] {
+        form->window()->close();
+        QTimer::singleShot(0, [&] {
+            runningAfterFirstClose = true;
+            other->window()->close();
+        });
+    });
+    EXPECT_EQ(runEventLoop(), 0);
+    EXPECT_TRUE(runningAfterFirstClose);
+    EXPECT_FALSE(form->isLoaded());
+    EXPECT_FALSE(other->isLoaded());
 }
 
 TEST(ImageBoxTest, StretchesThePictureOverTheWholeBoxEachWayOnItsOwn)
