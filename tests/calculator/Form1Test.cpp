@@ -1,5 +1,6 @@
 #include "calculator/Form1.h"
 #include "forms/RuntimeError.h"
+#include "support/NamedCase.h"
 #include "support/WindowTesting.h"
 
 #include <QApplication>
@@ -202,11 +203,6 @@ struct Calculation {
     const char* L;
 };
 
-void PrintTo(const Calculation& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class Calculations : public Form1Test, public ::testing::WithParamInterface<Calculation> {};
 
 TEST_P(Calculations, ShowTheInductanceInTheOutputField)
@@ -227,7 +223,7 @@ INSTANTIATE_TEST_SUITE_P(Form1, Calculations,
         Calculation{"Band80m", "15", "7", "2.5", "3.65", "14.398227988785"},
         Calculation{"CoilAtFeedPoint", "10", "0", "2", "7.1", "0.0621303763296645"},
         Calculation{"ArmNeedsNoCoil", "10", "2", "2", "7.13", "0"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName);
 
 TEST_F(Form1Test, TextTypedIntoTheOutputFieldChangesNothing)
 {
@@ -242,11 +238,6 @@ struct Failure {
     const char *A, *B, *D, *f;
     const char* message;
 };
-
-void PrintTo(const Failure& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class Failures : public Form1Test, public ::testing::WithParamInterface<Failure> {};
 
@@ -276,7 +267,7 @@ INSTANTIATE_TEST_SUITE_P(Form1, Failures,
             "Ошибка вычисления: переполнение, число вышло за допустимый диапазон."},
         Failure{"EmptyField", "5", "", "2", "7.1", "Несоответствие типа: «» не является числом."},
         Failure{"Letters", "5", "2", "два", "7.1", "Несоответствие типа: «два» не является числом."}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName);
 
 TEST_F(Form1Test, OverflowInTheFrequencyTextFailsTheFirstTestButNotInTheOtherFields)
 {

@@ -1,6 +1,7 @@
 #include "calculator/LoadingCoil.h"
 #include "forms/FloatingPoint.h"
 #include "forms/RuntimeError.h"
+#include "support/NamedCase.h"
 
 #include <gtest/gtest.h>
 
@@ -59,11 +60,6 @@ struct WorkedCase {
     const char *P, *Q, *R, *S, *U, *V, *L;
 };
 
-void PrintTo(const WorkedCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class WorkedValues : public LoadingCoilTest, public ::testing::WithParamInterface<WorkedCase> {};
 
 TEST_P(WorkedValues, MatchToTwelveDigits)
@@ -99,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(LoadingCoil, WorkedValues,
             "0.0621303763297"},
         WorkedCase{"ArmNeedsNoCoil", {10, 2, 2, 7.13}, "26.24", "26.24", "-0.36", "7.98719682066", "-0.36",
             "7.98719682066", "0"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName);
 
 TEST_F(LoadingCoilTest, ArmOfResonantLengthNeedsExactlyNoInductance)
 {
@@ -128,11 +124,6 @@ struct FaultCase {
     unsigned flag;
 };
 
-void PrintTo(const FaultCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class FaultCases : public LoadingCoilTest, public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(FaultCases, StopAtTheFirstFailedTest)
@@ -157,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(LoadingCoil, FaultCases,
         FaultCase{"NegativeFrequency", {5, 2, 2, -7.1}, 10, FpInvalid},
         // H is finite only in the working format; L would round to an infinity.
         FaultCase{"LBeyondDoubleRange", {1e-320, 0, 2, 7.1}, 11, FpOverflow}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName);
 
 TEST_F(LoadingCoilTest, FlagSetBeforeTheCalculationFailsTestOne)
 {

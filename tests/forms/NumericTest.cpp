@@ -1,6 +1,7 @@
 #include "forms/FloatingPoint.h"
 #include "forms/Numeric.h"
 #include "forms/RuntimeError.h"
+#include "support/NamedCase.h"
 
 #include <gtest/gtest.h>
 
@@ -29,11 +30,6 @@ struct TextToNumber {
     double value;
 };
 
-void PrintTo(const TextToNumber& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class ReadsNumber : public NumericTest, public ::testing::WithParamInterface<TextToNumber> {};
 
 TEST_P(ReadsNumber, ExactlyAndWithoutFault)
@@ -60,17 +56,12 @@ INSTANTIATE_TEST_SUITE_P(TextConversion, ReadsNumber,
         TextToNumber{"NegativeUnderflowToZero", "-1e-400", -0.0},
         TextToNumber{"UnderflowWithManyDigits", "0,000000001e-320", 0.0},
         TextToNumber{"HugeNegativeExponent", "5e-99999999999999999999", 0.0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName);
 
 struct Malformed {
     const char* name;
     const char* text;
 };
-
-void PrintTo(const Malformed& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class RejectsText : public NumericTest, public ::testing::WithParamInterface<Malformed> {};
 
@@ -93,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(TextConversion, RejectsText,
         Malformed{"DoubleSign", "--1"}, Malformed{"SignOnly", "-"}, Malformed{"ExponentWithoutDigits", "1e"},
         Malformed{"ExponentSignWithoutDigits", "1e+"}, Malformed{"ExponentWithoutMantissa", "e5"},
         Malformed{"Hexadecimal", "0x10"}, Malformed{"Infinity", "inf"}, Malformed{"NotANumber", "nan"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName);
 
 TEST_F(NumericTest, NumberBeyondDoubleRangeIsInfinityWithOverflowFlag)
 {
@@ -118,11 +109,6 @@ struct NumberToText {
     const char* text;
 };
 
-void PrintTo(const NumberToText& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class WritesText : public ::testing::TestWithParam<NumberToText> {};
 
 TEST_P(WritesText, InFifteenDigitForm)
@@ -141,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(TextConversion, WritesText,
         NumberToText{"SmallWithoutExponent", 0.0001, "0.0001"}, NumberToText{"SmallUsesExponent", 1.5e-5, "1.5E-05"},
         NumberToText{"ThreeDigitExponent", 1e-100, "1E-100"},
         NumberToText{"LargestDouble", std::numeric_limits<double>::max(), "1.79769313486232E+308"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName);
 
 TEST_F(NumericTest, TextFormReadsBackToFifteenDigits)
 {
