@@ -14,7 +14,6 @@ namespace forms {
 
 namespace {
 
-const ProjectDescription* gProject = nullptr;
 std::vector<Form*> gLoadedForms;
 bool gEnded = false;
 
@@ -25,8 +24,7 @@ QString toQString(std::string_view text)
 
 void showMessageBox(const RuntimeError& error, Form& window)
 {
-    const QString title = gProject ? toQString(gProject->programName) : QString();
-    QMessageBox::critical(window.window(), title, QString::fromStdString(error.message()));
+    QMessageBox::critical(window.window(), QCoreApplication::applicationName(), QString::fromStdString(error.message()));
 }
 
 ErrorReporter& reporter()
@@ -53,8 +51,6 @@ HResult Global::Unload(Form& window)
 
 void ThunRTMain(const ProjectDescription& project)
 {
-    gProject = &project;
-
     // Qt sees only the program's name, never the command line.
     static std::string programPath(project.projectName);
     static char* argv[] = {programPath.data(), nullptr};
@@ -63,7 +59,8 @@ void ThunRTMain(const ProjectDescription& project)
     int exitCode = 0;
     {
         QApplication application(argc, argv);
-        QApplication::setApplicationName(toQString(project.projectName));
+        // The title of the runtime's messages.
+        QApplication::setApplicationName(toQString(project.programName));
         // The program ends when its last window is unloaded, whichever way.
         QApplication::setQuitOnLastWindowClosed(false);
         QApplication::setWindowIcon(QIcon(toQString(project.iconResource)));

@@ -10,6 +10,19 @@ source "$(dirname "$0")/xsession.sh"
 pid=$!
 window=$(wait_for_window "ZELMOR")
 [ -n "$window" ] || fail "the main window did not appear"
+[ "$(xdotool search --onlyvisible --pid "$pid" | wc -l)" = 1 ] || fail "more than the main window at start"
+
+# A second copy runs on its own beside the first.
+"$program" &
+second=$!
+for _ in $(seq 100); do
+    [ "$(xdotool search --onlyvisible --name ZELMOR | wc -l)" = 2 ] && break
+    sleep 0.1
+done
+[ "$(xdotool search --onlyvisible --name ZELMOR | wc -l)" = 2 ] || fail "a second copy did not start"
+kill "$second"
+wait "$second" 2>/dev/null || true
+
 xdotool windowfocus --sync "$window"
 
 # The focus starts in the arm length; Tab visits "расчет L катушки" before B.

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -244,6 +245,39 @@ TEST_F(FormTest, ClosingTheLastWindowThroughItsFrameEndsTheProgram)
     EXPECT_TRUE(runningAfterFirstClose);
     EXPECT_FALSE(form->isLoaded());
     EXPECT_FALSE(other->isLoaded());
+}
+
+TEST(DefaultErrorReport, IsAModalMessageBoxOverTheWindowTitledWithTheProgramsName)
+{
+    QCoreApplication::setApplicationName("ShortDipole");
+    const Ref<TestForm> form(new TestForm);
+    form->show();
+    form->failWith = "сбой";
+
+    QString title, text;
+    QWidget* parent = nullptr;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            if (box && box->isVisible() && box->isModal()) {
+                title = box->windowTitle();
+                text = box->text();
+                parent = box->parentWidget();
+                icon = box->icon();
+                box->accept();
+            }
+        }
+    });
+    poll.start(10);
+    QTest::mouseClick(widgetOf<QPushButton>(*form, "Go"), Qt::LeftButton);
+
+    EXPECT_EQ(title, QString("ShortDipole"));
+    EXPECT_EQ(text, QString("сбой"));
+    EXPECT_EQ(parent, form->window());
+    EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_TRUE(form->isLoaded()) << "the program goes on";
 }
 
 TEST(ImageBoxTest, StretchesThePictureOverTheWholeBoxEachWayOnItsOwn)
