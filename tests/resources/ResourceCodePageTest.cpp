@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -64,10 +65,8 @@ void put32(Bytes& bytes, std::size_t offset, std::uint32_t value)
 // Where two files first differ, so that a failure names a place rather than printing both; -1 if equal.
 long firstDifference(const Bytes& a, const Bytes& b)
 {
-    if (a == b)
-        return -1;
     const auto [at, _] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
-    return long(at - a.begin());
+    return a == b ? -1 : long(at - a.begin());
 }
 
 struct DataEntry {
@@ -95,11 +94,21 @@ struct ImageLayout {
         return rsrc + directory + 20;
     }
 
-    std::vector<DataEntry> dataEntries() const
+    // Every data entry under a directory, with the ids on the way down: type, name, language.
+    std::vector<DataEntry> dataEntries(std::size_t directory = 0, std::vector<std::uint32_t> ids = {}) const
     {
         std::vector<DataEntry> found;
-        std::vector<std::uint32_t> ids;
-        collect(0, ids, found);
+        const std::size_t entries = rsrc + directory + 16;
+        const std::size_t count = pe.u16(entries - 4) + pe.u16(entries - 2);
+        for (std::size_t entry = entries; entry < entries + 8 * count; entry += 8) {
+            ids.push_back(pe.u32(entry));
+            const std::uint32_t target = pe.u32(entry + 4);
+            if (target & subdirectory)
+                std::ranges::copy(dataEntries(target & ~subdirectory, ids), std::back_inserter(found));
+            else
+                found.push_back({ids, rsrc + target, pe.u32(rsrc + target + 8)});
+            ids.pop_back();
+        }
         return found;
     }
 
@@ -112,21 +121,6 @@ private:
                 return pe.u32(sections + 40 * i + 20);
         }
         throw std::runtime_error("no .rsrc section");
-    }
-
-    void collect(std::size_t directory, std::vector<std::uint32_t>& ids, std::vector<DataEntry>& found) const
-    {
-        const std::size_t count = pe.u16(rsrc + directory + 12) + pe.u16(rsrc + directory + 14);
-        for (std::size_t i = 0; i < count; ++i) {
-            const std::size_t entry = rsrc + directory + 16 + 8 * i;
-            ids.push_back(pe.u32(entry));
-            const std::uint32_t target = pe.u32(entry + 4);
-            if (target & subdirectory)
-                collect(target & ~subdirectory, ids, found);
-            else
-                found.push_back({ids, rsrc + target, pe.u32(rsrc + target + 8)});
-            ids.pop_back();
-        }
     }
 };
 
