@@ -210,7 +210,7 @@ TEST(ResourceCodePage, ObjdumpReads1200ForAllFiveResources)
 struct MalformedCase {
     const char* name;
     std::function<void(Bytes&, const ImageLayout&)> spoil;
-    const char* says;  // part of the tool's complaint
+    const char* says;  // words from the tool's complaint
     const char* codePage = "1200";
 };
 

@@ -30,7 +30,7 @@ void ResourceDirectory::walk(const PeImage& image, std::size_t offset, int level
         throw std::runtime_error("the resource directory loops");
     const std::size_t directory = locate(image, offset, directorySize);
     const std::size_t count = std::size_t{image.u16(directory + 12)} + image.u16(directory + 14);
-    locate(image, offset + directorySize, count * entrySize);
+    locate(image, offset + directorySize, count * entrySize);  // the entries too, before reading any
 
     for (std::size_t i = 0; i < count; ++i) {
         const std::uint32_t target = image.u32(directory + directorySize + i * entrySize + 4);
