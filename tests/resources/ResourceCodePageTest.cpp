@@ -1,5 +1,5 @@
 #include "BinaryFile.h"
-#include "NamedCase.h"
+#include "support/NamedCase.h"
 
 #include <QFile>
 #include <QProcess>
