@@ -8,4 +8,4 @@ ensure_packages "${PROGRAM_PACKAGES[@]}"
 
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DDIPOLE_TESTS=OFF
 cmake --build build/release --parallel "$(nproc)"
-echo "The formula is built and tested (./test.sh); the window that runs it comes next."
+exec build/release/app/ShortDipole

@@ -1,6 +1,6 @@
 #include "author/Form2.h"
 
-#include "forms/FloatingPoint.h"
+#include "forms/Runtime.h"
 #include "resources/ResourcePaths.h"
 
 namespace {
@@ -27,6 +27,8 @@ constexpr ControlLayout kControls[] = {
         resources::kAuthorPhoto, true},
 };
 
+static_assert(forms::isWellFormed(kControls));
+
 constexpr forms::FormLayout kLayout{
     "Form2",
     "автор программы Иванов Иван Иванович ZELMOR",
@@ -44,19 +46,11 @@ Form2::Form2()
 {
 }
 
-// One accessor per control, each found in the layout by its name when compiling.
-#define FORM2_ACCESSOR(Name)                                                                                          \
-    forms::Ref<forms::Control> Form2::Name() const                                                                     \
-    {                                                                                                                  \
-        static constexpr std::size_t index = forms::indexOf(kControls, #Name);                                         \
-        return control(index);                                                                                         \
-    }
-FORM2_ACCESSOR(Label1)
-FORM2_ACCESSOR(Label2)
-FORM2_ACCESSOR(Command1)
-FORM2_ACCESSOR(Command2)
-FORM2_ACCESSOR(Image1)
-#undef FORM2_ACCESSOR
+FORMS_CONTROL_ACCESSOR(Form2, kControls, Control, Label1)
+FORMS_CONTROL_ACCESSOR(Form2, kControls, Control, Label2)
+FORMS_CONTROL_ACCESSOR(Form2, kControls, Control, Command1)
+FORMS_CONTROL_ACCESSOR(Form2, kControls, Control, Command2)
+FORMS_CONTROL_ACCESSOR(Form2, kControls, Control, Image1)
 
 forms::Ref<forms::Global>& globalObjectVariable()
 {
@@ -72,10 +66,7 @@ int Form2::Command1_Click()
     // Held only around the call, and released on the way out even when Unload fails. The
     // click's own reference keeps this object alive while its window goes.
     const forms::Ref<forms::Form> window(this);
-    const forms::HResult result = global->Unload(*window);
-    forms::clearFpFlags();
-    if (forms::failed(result))
-        forms::vbaHresultCheckObj(result, *global, forms::kGlobalClass.interfaceId, forms::Operation::Unload);
+    forms::checkCallResult(global->Unload(*window), *global, forms::kGlobalClass.interfaceId, forms::Operation::Unload);
     return 0;
 }
 

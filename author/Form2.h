@@ -2,7 +2,8 @@
 
 #include "forms/Control.h"
 #include "forms/Form.h"
-#include "forms/Runtime.h"
+#include "forms/ClassRecord.h"
+#include "forms/Global.h"
 
 // The author window: who wrote the program, that it is free, a photograph, and the buttons
 // back and exit.
@@ -22,6 +23,9 @@ public:
     int Command1_Click();
     // "Выход": ends the program.
     int Command2_Click();
+
+protected:
+    ~Form2() override = default;
 };
 
 // The runtime's global object, created by the first "Назад" of a run and kept to the end.

@@ -1,8 +1,8 @@
 #include "calculator/Form1.h"
 
 #include "calculator/LoadingCoil.h"
-#include "forms/FloatingPoint.h"
 #include "forms/Numeric.h"
+#include "forms/Runtime.h"
 #include "resources/ResourcePaths.h"
 
 #include <string>
@@ -41,6 +41,8 @@ constexpr ControlLayout kControls[] = {
     {ControlClass::Label, "Label1", "длина излучателя метры (A)", {120, 120, 1455, 615}, 1},
 };
 
+static_assert(forms::isWellFormed(kControls));
+
 constexpr forms::FormLayout kLayout{
     "Form1",
     "ZELMOR расчет укороченого диполя",
@@ -48,15 +50,11 @@ constexpr forms::FormLayout kLayout{
     kControls,
 };
 
-// Reads a box's text and converts it. The box's reference, taken by the caller, and the
-// text are held only for this.
+// One input: the box is held, and its text kept, only while it is read and converted.
 double readNumber(const forms::Ref<forms::TextBox> box)
 {
     std::string text;
-    const forms::HResult result = box->readText(text);
-    forms::clearFpFlags();
-    if (forms::failed(result))
-        forms::vbaHresultCheckObj(result, *box, forms::kTextBoxInterfaceId, forms::Operation::TextRead);
+    forms::checkCallResult(box->readText(text), *box, forms::kTextBoxInterfaceId, forms::Operation::TextRead);
     return forms::vbaR8Str(text);
 }
 
@@ -70,29 +68,21 @@ Form1::Form1()
 {
 }
 
-// One accessor per control, each found in the layout by its name when compiling.
-#define FORM1_ACCESSOR(Type, Name)                                                                                    \
-    forms::Ref<forms::Type> Form1::Name() const                                                                        \
-    {                                                                                                                  \
-        static constexpr std::size_t index = forms::indexOf(kControls, #Name);                                         \
-        return control<forms::Type>(index);                                                                            \
-    }
-FORM1_ACCESSOR(TextBox, Text1)
-FORM1_ACCESSOR(TextBox, Text2)
-FORM1_ACCESSOR(TextBox, Text3)
-FORM1_ACCESSOR(TextBox, Text4)
-FORM1_ACCESSOR(TextBox, Text5)
-FORM1_ACCESSOR(Control, Label1)
-FORM1_ACCESSOR(Control, Label2)
-FORM1_ACCESSOR(Control, Label3)
-FORM1_ACCESSOR(Control, Label4)
-FORM1_ACCESSOR(Control, Label5)
-FORM1_ACCESSOR(Control, Command1)
-FORM1_ACCESSOR(Control, Command2)
-FORM1_ACCESSOR(Control, Command3)
-FORM1_ACCESSOR(Control, Frame1)
-FORM1_ACCESSOR(Control, Image1)
-#undef FORM1_ACCESSOR
+FORMS_CONTROL_ACCESSOR(Form1, kControls, TextBox, Text1)
+FORMS_CONTROL_ACCESSOR(Form1, kControls, TextBox, Text2)
+FORMS_CONTROL_ACCESSOR(Form1, kControls, TextBox, Text3)
+FORMS_CONTROL_ACCESSOR(Form1, kControls, TextBox, Text4)
+FORMS_CONTROL_ACCESSOR(Form1, kControls, TextBox, Text5)
+FORMS_CONTROL_ACCESSOR(Form1, kControls, Control, Label1)
+FORMS_CONTROL_ACCESSOR(Form1, kControls, Control, Label2)
+FORMS_CONTROL_ACCESSOR(Form1, kControls, Control, Label3)
+FORMS_CONTROL_ACCESSOR(Form1, kControls, Control, Label4)
+FORMS_CONTROL_ACCESSOR(Form1, kControls, Control, Label5)
+FORMS_CONTROL_ACCESSOR(Form1, kControls, Control, Command1)
+FORMS_CONTROL_ACCESSOR(Form1, kControls, Control, Command2)
+FORMS_CONTROL_ACCESSOR(Form1, kControls, Control, Command3)
+FORMS_CONTROL_ACCESSOR(Form1, kControls, Control, Frame1)
+FORMS_CONTROL_ACCESSOR(Form1, kControls, Control, Image1)
 
 int Form1::Command1_Click()
 {
@@ -105,10 +95,7 @@ int Form1::Command1_Click()
     // Fetched only once the first ten fault tests have passed, and held until written.
     const forms::Ref<forms::TextBox> output = Text5();
     const std::string text = forms::vbaStrR8(calculator::loadingCoilStage2(f, intermediates));
-    const forms::HResult result = output->writeText(text);
-    forms::clearFpFlags();
-    if (forms::failed(result))
-        forms::vbaHresultCheckObj(result, *output, forms::kTextBoxInterfaceId, forms::Operation::TextWrite);
+    forms::checkCallResult(output->writeText(text), *output, forms::kTextBoxInterfaceId, forms::Operation::TextWrite);
     return 0;
 }
 
@@ -129,9 +116,6 @@ int Form1::Command3_Click()
     forms::Ref<Form2>& author = Form2DefaultInstance();
     if (!author)
         forms::vbaNew2(Form2::classRecord, author);
-    const forms::HResult result = author->show();
-    forms::clearFpFlags();
-    if (forms::failed(result))
-        forms::vbaHresultCheckObj(result, *author, Form2::classRecord.interfaceId, forms::Operation::Show);
+    forms::checkCallResult(author->show(), *author, Form2::classRecord.interfaceId, forms::Operation::Show);
     return 0;
 }

@@ -3,7 +3,7 @@
 #include "author/Form2.h"
 #include "forms/Control.h"
 #include "forms/Form.h"
-#include "forms/Runtime.h"
+#include "forms/ClassRecord.h"
 
 // The main window: the four inputs of the loading-coil formula, the antenna sketch, the
 // result and the buttons that calculate, end the program and open the author window.
@@ -35,6 +35,9 @@ public:
     int Command2_Click();
     // "Автор программы": shows the author window, creating it the first time.
     int Command3_Click();
+
+protected:
+    ~Form1() override = default;
 };
 
 // The default instance of the author window: empty until "Автор программы" first needs it.

@@ -21,7 +21,7 @@ constexpr double kFeetPerMetre = 3.28;
 // Metres over millimetres of diameter, twice: length over wire radius.
 constexpr double kLengthToRadius = 2000;
 constexpr double kInductanceScale = 1490;
-constexpr double kSquare = 2.0;
+constexpr double kSquareExponent = 2.0;
 
 } // namespace
 
@@ -44,7 +44,7 @@ CoilIntermediates loadingCoilStage1(double a, double b, double d, double freq)
 
     formed = (Ext(A) - B) * f / kResonantArm; // x
     fpFaultTest(3);
-    R = double(vbaPowerR8(double(formed), kSquare) - 1);
+    R = double(vbaPowerR8(double(formed), kSquareExponent) - 1);
     fpFaultTest(4);
 
     formed = (Ext(A) - B) * kLengthToRadius / D; // y
@@ -54,7 +54,7 @@ CoilIntermediates loadingCoilStage1(double a, double b, double d, double freq)
 
     formed = 1 - Ext(f) * B / kResonantArm; // z
     fpFaultTest(7);
-    U = double(vbaPowerR8(double(formed), kSquare) - 1);
+    U = double(vbaPowerR8(double(formed), kSquareExponent) - 1);
     fpFaultTest(8);
 
     formed = (Ext(kResonantArm) / f - B) * kLengthToRadius / D; // w
@@ -67,7 +67,7 @@ CoilIntermediates loadingCoilStage1(double a, double b, double d, double freq)
 
 double loadingCoilStage2(double f, const CoilIntermediates& m)
 {
-    const Ext K = kInductanceScale / vbaPowerR8(f, kSquare);
+    const Ext K = kInductanceScale / vbaPowerR8(f, kSquareExponent);
     const Ext G = Ext(m.U) * m.V / m.P;
     const Ext H = Ext(m.S) * m.R / m.Q;
     // Rounded before the test rather than after it: an L that only the working format can

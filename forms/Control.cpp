@@ -1,5 +1,7 @@
 #include "forms/Control.h"
 
+#include "forms/QtText.h"
+
 #include <QLineEdit>
 
 namespace forms {
@@ -24,7 +26,7 @@ HResult TextBox::writeText(std::string_view text)
     auto* edit = qobject_cast<QLineEdit*>(widget());
     if (!edit)
         return kObjectDisconnected;
-    edit->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    edit->setText(toQString(text));
     return kOk;
 }
 

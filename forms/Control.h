@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/Layout.h"
 #include "forms/Object.h"
 
 #include <QPointer>
@@ -7,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace forms {
 
@@ -23,6 +25,9 @@ public:
     // The window is unloading: from now on the control no longer exists.
     void detach() noexcept { widget_ = nullptr; }
 
+protected:
+    ~Control() override = default;
+
 private:
     std::string name_;
     QPointer<QWidget> widget_;
@@ -38,6 +43,19 @@ public:
     // Text as UTF-8. Both return kObjectDisconnected once the box no longer exists.
     HResult readText(std::string& text) const;
     HResult writeText(std::string_view text);
+
+protected:
+    ~TextBox() override = default;
 };
+
+// Whether a control of the layout's class can be reached as T.
+template <class T>
+constexpr bool kindFits(ControlClass kind)
+{
+    if constexpr (std::is_same_v<T, TextBox>)
+        return kind == ControlClass::TextBox;
+    else
+        return std::is_same_v<T, Control>;
+}
 
 } // namespace forms

@@ -1,6 +1,7 @@
 #include "forms/Form.h"
 
 #include "forms/ImageBox.h"
+#include "forms/QtText.h"
 #include "forms/Runtime.h"
 
 #include <QCloseEvent>
@@ -20,11 +21,6 @@ namespace {
 constexpr const char* kFontFamily = "DejaVu Sans Condensed";
 constexpr int kFontPixelSize = 11;
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Captions carry no access keys: an ampersand is shown as it is.
 QString plainCaption(std::string_view caption)
 {
@@ -35,19 +31,23 @@ QString plainCaption(std::string_view caption)
 class FormWindow : public QWidget {
 public:
     explicit FormWindow(Form& form)
-        : form_(form)
+        : form_(&form)
     {
     }
+
+    // Unloaded: the widget waits for deletion and may outlive its form.
+    void forget() { form_ = nullptr; }
 
 protected:
     void closeEvent(QCloseEvent* event) override
     {
         event->accept();
-        form_.unload();
+        if (form_)
+            form_->unload();
     }
 
 private:
-    Form& form_;
+    Form* form_;
 };
 
 } // namespace
@@ -162,10 +162,14 @@ void Form::unload()
 {
     if (!window_)
         return;
-    QWidget* window = std::exchange(window_, nullptr);
+    auto* window = static_cast<FormWindow*>(std::exchange(window_, nullptr).data());
     for (const Ref<Control>& control : controls_)
         control->detach();
     controls_.clear();
+    // Until it is deleted the window may outlive this object: nothing in it reaches back.
+    window->forget();
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+        QObject::disconnect(button, &QPushButton::clicked, nullptr, nullptr);
     window->hide();
     // Not at once: the window may be delivering the very click that unloads it.
     window->deleteLater();

@@ -56,3 +56,13 @@ private:
 };
 
 } // namespace forms
+
+// Defines Window::Name(), the accessor of the control Name in the layout table `controls`.
+// A name the table lacks, or a text box that is none, does not compile.
+#define FORMS_CONTROL_ACCESSOR(Window, controls, Type, Name)                                                         \
+    forms::Ref<forms::Type> Window::Name() const                                                                       \
+    {                                                                                                                  \
+        static constexpr std::size_t index = forms::indexOf(controls, #Name);                                          \
+        static_assert(forms::kindFits<forms::Type>(controls[index].kind));                                             \
+        return control<forms::Type>(index);                                                                            \
+    }

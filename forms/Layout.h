@@ -74,6 +74,28 @@ constexpr std::size_t indexOf(std::span<const ControlLayout> controls, std::stri
     throw "no control of that name in the layout";
 }
 
+// What building a window relies on: names are unique, a control inside a frame comes after
+// its frame, and no two controls share a place in the focus order.
+constexpr bool isWellFormed(std::span<const ControlLayout> controls)
+{
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        bool containerBefore = controls[i].container.empty();
+        for (std::size_t j = 0; j < controls.size(); ++j) {
+            if (j == i)
+                continue;
+            if (controls[j].name == controls[i].name)
+                return false;
+            if (controls[i].tabIndex != kNoTabIndex && controls[j].tabIndex == controls[i].tabIndex)
+                return false;
+            if (j < i && controls[j].name == controls[i].container && controls[j].kind == ControlClass::Frame)
+                containerBefore = true;
+        }
+        if (!containerBefore)
+            return false;
+    }
+    return true;
+}
+
 namespace detail {
 template <auto Procedure>
 struct ClickThunk;

@@ -14,8 +14,8 @@ namespace forms {
 double vbaR8Str(std::string_view text);
 
 // Double to its text form: at most 15 significant digits, no trailing zeros, a decimal
-// point, the exponent form ("1E+20", "1.5E-05") only for very large or very small
-// magnitudes; zero is "0".
+// point, the exponent form ("1E+20", "1.5E-05") only from 1E+15 up and below 1E-04;
+// zero is "0".
 std::string vbaStrR8(double value);
 
 // base raised to exponent, returned in the working format.

@@ -50,15 +50,17 @@ template <class T>
 class Ref {
 public:
     Ref() = default;
-    Ref(T* object) noexcept
+    explicit Ref(T* object) noexcept
         : object_(object)
     {
         if (object_)
             object_->addRef();
     }
     Ref(const Ref& other) noexcept
-        : Ref(other.object_)
+        : object_(other.object_)
     {
+        if (object_)
+            object_->addRef();
     }
     Ref(Ref&& other) noexcept
         : object_(std::exchange(other.object_, nullptr))

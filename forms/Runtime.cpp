@@ -1,5 +1,8 @@
 #include "forms/Runtime.h"
 
+#include "forms/FloatingPoint.h"
+#include "forms/QtText.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
@@ -15,12 +18,6 @@ namespace forms {
 namespace {
 
 std::vector<Form*> gLoadedForms;
-bool gEnded = false;
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void showMessageBox(const RuntimeError& error, Form& window)
 {
@@ -42,12 +39,6 @@ void unloadAllForms()
 }
 
 } // namespace
-
-HResult Global::Unload(Form& window)
-{
-    window.unload();
-    return kOk;
-}
 
 void ThunRTMain(const ProjectDescription& project)
 {
@@ -83,6 +74,10 @@ void vbaExceptHandler(Form& window, ClickProcedure procedure)
         procedure(window);
     } catch (const RuntimeError& error) {
         reporter()(error, window);
+    } catch (const std::exception& error) {
+        // Not the program's own kind of error, such as running out of memory: still
+        // reported, and nothing the user typed is lost.
+        reporter()(RuntimeError(std::string("Непредвиденная ошибка: ") + error.what()), window);
     }
 }
 
@@ -91,16 +86,17 @@ void vbaHresultCheckObj(HResult code, const Object& object, std::string_view int
     throw CallFailedError(code, object.objectName(), std::string(interfaceId), operation);
 }
 
-void vbaEnd()
+void checkCallResult(HResult result, const Object& object, std::string_view interfaceId, Operation operation)
 {
-    gEnded = true;
-    unloadAllForms();
-    QCoreApplication::exit(0);
+    clearFpFlags();
+    if (failed(result))
+        vbaHresultCheckObj(result, object, interfaceId, operation);
 }
 
-bool programEnded()
+void vbaEnd()
 {
-    return gEnded;
+    unloadAllForms();
+    QCoreApplication::exit(0);
 }
 
 ErrorReporter setErrorReporter(ErrorReporter replacement)

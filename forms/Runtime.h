@@ -3,6 +3,7 @@
 // The runtime's services around windows: start-up, the error handler that click procedures
 // run under, failed calls, object creation and the end of the program.
 
+#include "forms/ClassRecord.h"
 #include "forms/Form.h"
 #include "forms/Object.h"
 #include "forms/RuntimeError.h"
@@ -12,21 +13,6 @@
 #include <string_view>
 
 namespace forms {
-
-// What the runtime needs to create an object of a class.
-struct ClassRecord {
-    std::string_view name;
-    std::string_view classId;
-    // Of the interface the program calls the object through; failed calls name it.
-    std::string_view interfaceId;
-    Object* (*create)();
-};
-
-template <class T>
-Object* createObject()
-{
-    return new T;
-}
 
 // What the program hands to the runtime at start.
 struct ProjectDescription {
@@ -41,18 +27,6 @@ struct ProjectDescription {
     const ClassRecord* startupForm;
 };
 
-// The runtime's global object: what it offers the program besides its windows.
-class Global : public Object {
-public:
-    std::string objectName() const override { return "Global"; }
-
-    // Closes the window and unloads it; the window object lives on while referenced.
-    virtual HResult Unload(Form& window);
-};
-
-inline constexpr ClassRecord kGlobalClass{"Global", "{FCFB3D23-A0FA-1068-A738-08002B3371B5}",
-    "{FCFB3D22-A0FA-1068-A738-08002B3371B5}", createObject<Global>};
-
 // Creates the application, shows the startup form and runs the event loop on this thread
 // until the program ends. Reads no command line. Never returns.
 [[noreturn]] void ThunRTMain(const ProjectDescription& project);
@@ -66,18 +40,12 @@ void vbaExceptHandler(Form& window, ClickProcedure procedure);
 [[noreturn]] void vbaHresultCheckObj(HResult code, const Object& object, std::string_view interfaceId,
     Operation operation);
 
-// Creates an object of the class into an empty variable.
-template <class T>
-void vbaNew2(const ClassRecord& record, Ref<T>& variable)
-{
-    variable = Ref<T>(static_cast<T*>(record.create()));
-}
+// What follows every Text, Show and Unload call: the floating-point flags are cleared,
+// whatever the result, and only then is a failure raised.
+void checkCallResult(HResult result, const Object& object, std::string_view interfaceId, Operation operation);
 
 // Ends the program at once with exit code 0: every window goes, nothing is asked.
 void vbaEnd();
-
-// For tests: whether vbaEnd has been called.
-bool programEnded();
 
 // How a runtime error reaches the user. The default shows a modal message box titled with
 // the program's name; tests put their own in its place.

@@ -238,19 +238,25 @@ TEST_F(AuthorCommandsTest, AuthorWindowComesBackWithTheSameContentAndOneGlobalOb
     EXPECT_FALSE(author->isLoaded());
 }
 
-TEST_F(AuthorCommandsTest, ExitBeforeTheAuthorWindowWasOpenedCreatesNone)
+TEST_F(AuthorCommandsTest, ExitBeforeTheAuthorWindowWasOpenedEndsTheProgramAndCreatesNone)
 {
-    click(main->Command2());
-    EXPECT_TRUE(forms::programEnded());
+    EXPECT_EQ(runEventLoop([&] { click(main->Command2()); }), 0);
     EXPECT_FALSE(main->isLoaded());
     EXPECT_FALSE(Form2DefaultInstance());
 }
 
-TEST_F(AuthorCommandsTest, ExitFromTheAuthorWindowClosesBothWindows)
+TEST_F(AuthorCommandsTest, ExitFromTheAuthorWindowEndsTheProgramWithBothWindows)
 {
     openAuthor();
-    click(Form2DefaultInstance()->Command2());
-    EXPECT_TRUE(forms::programEnded());
+    EXPECT_EQ(runEventLoop([&] { click(Form2DefaultInstance()->Command2()); }), 0);
+    EXPECT_FALSE(main->isLoaded());
+    EXPECT_FALSE(Form2DefaultInstance()->isLoaded());
+}
+
+TEST_F(AuthorCommandsTest, ExitWhileTheAuthorWindowIsOpenEndsTheProgramWithBothWindows)
+{
+    openAuthor();
+    EXPECT_EQ(runEventLoop([&] { click(main->Command2()); }), 0);
     EXPECT_FALSE(main->isLoaded());
     EXPECT_FALSE(Form2DefaultInstance()->isLoaded());
 }

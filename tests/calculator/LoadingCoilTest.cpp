@@ -140,10 +140,14 @@ INSTANTIATE_TEST_SUITE_P(LoadingCoil, FaultCases,
         FaultCase{"HugeArmOverflowsQ", {1e308, 0, 2, 7.1}, 2, FpOverflow},
         // x overflows only when rounded to a double for the power function.
         FaultCase{"XBeyondDoubleRange", {5e307, 0, 2, 1000}, 4, FpOverflow},
+        // Tests 3, 7 and 9 cannot fail on their own: those terms stay within the working
+        // format's range, and their faults from infinite inputs are caught by earlier tests.
         FaultCase{"ZeroDiameter", {5, 2, 0, 7.1}, 5, FpDivideByZero},
         FaultCase{"ZeroDiameterAndArmEqualsB", {2, 2, 0, 7.1}, 5, FpInvalid},
         FaultCase{"ArmEqualsB", {2, 2, 2, 7.1}, 6, FpDivideByZero},
         FaultCase{"ArmShorterThanB", {1, 2, 2, 7.1}, 6, FpInvalid},
+        // z squared is beyond the double range.
+        FaultCase{"ZSquaredBeyondDoubleRange", {std::nextafter(1e80, 2e80), 1e80, 2, 1e80}, 8, FpOverflow},
         FaultCase{"CoilBeyondResonantLength", {12, 11, 2, 7.1}, 10, FpInvalid},
         FaultCase{"NegativeFrequency", {5, 2, 2, -7.1}, 10, FpInvalid},
         // H is finite only in the working format; L would round to an infinity.

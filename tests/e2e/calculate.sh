@@ -25,8 +25,25 @@ wait "$second" 2>/dev/null || true
 
 xdotool windowfocus --sync "$window"
 
-# The focus starts in the arm length; Tab visits "расчет L катушки" before B.
+# The focus starts in the arm length.
 xdotool type --delay 30 "5"
+
+# B is still empty: the runtime's message, titled with the program's name, says so, and the
+# program goes on once it is closed.
+click_at "$window" 344 56 # расчет L катушки
+message=$(wait_for_window "^ShortDipole$")
+[ -n "$message" ] || fail "no message about the empty field"
+xdotool windowfocus --sync "$message"
+xdotool key Return
+for _ in $(seq 50); do
+    xdotool search --onlyvisible --name "^ShortDipole$" >/dev/null || break
+    sleep 0.1
+done
+xdotool search --onlyvisible --name "^ShortDipole$" >/dev/null && fail "the message did not close"
+xdotool windowfocus --sync "$window"
+
+# Tab visits "расчет L катушки" before B.
+click_at "$window" 188 20 # the arm length, as typed
 xdotool key Tab Tab
 xdotool type --delay 30 "2"
 xdotool key Tab

@@ -218,30 +218,20 @@ TEST_F(FormTest, FailedCallNamesObjectInterfaceAndOperation)
     }
 }
 
-// Runs the event loop as the program does, with a time limit; gives its exit code.
-int runEventLoop()
-{
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    limit.start(5000);
-    return QApplication::exec();
-}
-
 TEST_F(FormTest, ClosingTheLastWindowThroughItsFrameEndsTheProgram)
 {
     const Ref<TestForm> other(new TestForm);
     other->show();
     form->show();
     bool runningAfterFirstClose = false;
-    QTimer::singleShot(0, [&] {
+    EXPECT_EQ(runEventLoop([&] {
         form->window()->close();
         QTimer::singleShot(0, [&] {
             runningAfterFirstClose = true;
             other->window()->close();
         });
-    });
-    EXPECT_EQ(runEventLoop(), 0);
+    }),
+        0);
     EXPECT_TRUE(runningAfterFirstClose);
     EXPECT_FALSE(form->isLoaded());
     EXPECT_FALSE(other->isLoaded());

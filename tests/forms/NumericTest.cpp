@@ -97,10 +97,15 @@ TEST_F(NumericTest, NumberBeyondDoubleRangeIsInfinityWithOverflowFlag)
     }
 }
 
-TEST_F(NumericTest, LargestDoubleIsNoOverflow)
+TEST_F(NumericTest, OverflowStartsHalfwayPastTheLargestDouble)
 {
-    EXPECT_EQ(vbaR8Str("1.7976931348623157e308"), std::numeric_limits<double>::max());
-    EXPECT_EQ(forms::pendingFpFaults(), 0u);
+    // Up to just below halfway to the next power of two, the text rounds to the largest double.
+    for (const char* text : {"1.7976931348623157e308", "1.7976931348623158e308"}) {
+        EXPECT_EQ(vbaR8Str(text), std::numeric_limits<double>::max()) << text;
+        EXPECT_EQ(forms::pendingFpFaults(), 0u) << text;
+    }
+    EXPECT_TRUE(std::isinf(vbaR8Str("1.7976931348623159e308")));
+    EXPECT_EQ(forms::pendingFpFaults(), unsigned(forms::FpOverflow));
 }
 
 struct NumberToText {

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,16 @@ void expectCaptionFitsItsBox(const QWidget* control)
     } else {
         EXPECT_LE(metrics.horizontalAdvance(caption) + 2 * metrics.averageCharWidth(), control->width());
     }
+}
+
+int runEventLoop(std::function<void()> whileRunning)
+{
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    limit.start(5000);
+    QTimer::singleShot(0, std::move(whileRunning));
+    return QCoreApplication::exec();
 }
 
 void deleteUnloadedWindows()

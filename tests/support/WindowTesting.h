@@ -36,3 +36,7 @@ void expectCaptionFitsItsBox(const QWidget* control);
 
 // Finishes the deletion of unloaded windows.
 void deleteUnloadedWindows();
+
+// Runs the event loop as the program does, `whileRunning` first, for at most five seconds;
+// gives the exit code it ends with (99 when it had to be stopped).
+int runEventLoop(std::function<void()> whileRunning);

@@ -1,6 +1,7 @@
 #include "PeImage.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace resources {
 

@@ -1,0 +1,11 @@
+#include "forms/Global.h"
+
+namespace forms {
+
+HResult Global::Unload(Form& window)
+{
+    window.unload();
+    return kOk;
+}
+
+} // namespace forms
