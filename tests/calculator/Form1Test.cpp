@@ -123,17 +123,6 @@ TEST_F(Form1Test, EveryControlMatchesTheLayout)
     }
 }
 
-TEST_F(Form1Test, AccessorsReachTheirOwnControls)
-{
-    const std::vector<std::pair<Ref<forms::Control>, const char*>> accessors{{form->Text1(), "Text1"},
-        {form->Text2(), "Text2"}, {form->Text3(), "Text3"}, {form->Text4(), "Text4"}, {form->Text5(), "Text5"},
-        {form->Label1(), "Label1"}, {form->Label2(), "Label2"}, {form->Label3(), "Label3"}, {form->Label4(), "Label4"},
-        {form->Label5(), "Label5"}, {form->Command1(), "Command1"}, {form->Command2(), "Command2"},
-        {form->Command3(), "Command3"}, {form->Frame1(), "Frame1"}, {form->Image1(), "Image1"}};
-    for (const auto& [control, name] : accessors)
-        EXPECT_EQ(control->widget(), widget(name)) << name;
-}
-
 TEST_F(Form1Test, CaptionsHaveExactlyThreeLatinLetters)
 {
     std::string latin;
