@@ -14,27 +14,24 @@ cleanup_xsession() {
 }
 trap cleanup_xsession EXIT
 
-# Xvfb picks a free display itself; another server starting at the same moment can take it
-# first, so try again until one answers.
+# A display number of its own, away from the low ones other sessions' servers take: a server
+# still shutting down on the same number would remove the new one's socket. No reset when
+# the last client leaves: a program starting during a reset could not connect.
 start_xvfb() {
-    local attempt
-    for attempt in 1 2 3 4 5; do
-        : >"$xsession_dir/display"
-        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$xsession_dir/display" 2>"$xsession_dir/xvfb.log" &
+    local attempt display
+    for attempt in $(seq 10); do
+        display=$((100 + RANDOM % 900))
+        [ -e "/tmp/.X$display-lock" ] && continue
+        Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp -noreset 2>"$xsession_dir/xvfb.log" &
         xsession_xvfb=$!
+        export DISPLAY=":$display"
         for _ in $(seq 100); do
-            [ -s "$xsession_dir/display" ] && break
+            xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
             kill -0 "$xsession_xvfb" 2>/dev/null || break
             sleep 0.05
         done
-        if [ -s "$xsession_dir/display" ]; then
-            DISPLAY=:$(tr -d '\n' <"$xsession_dir/display")
-            export DISPLAY
-            xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
-        fi
         kill "$xsession_xvfb" 2>/dev/null
         wait "$xsession_xvfb" 2>/dev/null
-        sleep 0.$attempt
     done
     echo "FAIL: no X server could be started" >&2
     cat "$xsession_dir/xvfb.log" >&2
