@@ -1,6 +1,7 @@
 #include "calculator/LoadingCoil.h"
 #include "forms/FloatingPoint.h"
 #include "forms/RuntimeError.h"
+#include "support/CleanFpFlags.h"
 #include "support/NamedCase.h"
 
 #include <gtest/gtest.h>
@@ -47,11 +48,7 @@ std::optional<FloatingPointError> faultOf(auto&& calculation)
     return std::nullopt;
 }
 
-class LoadingCoilTest : public ::testing::Test {
-protected:
-    void SetUp() override { forms::clearFpFlags(); }
-    void TearDown() override { forms::clearFpFlags(); }
-};
+using LoadingCoilTest = CleanFpFlags;
 
 struct WorkedCase {
     const char* name;

@@ -1,6 +1,7 @@
 #include "forms/FloatingPoint.h"
 #include "forms/Numeric.h"
 #include "forms/RuntimeError.h"
+#include "support/CleanFpFlags.h"
 #include "support/NamedCase.h"
 
 #include <gtest/gtest.h>
@@ -18,11 +19,7 @@ using forms::vbaStrR8;
 
 namespace {
 
-class NumericTest : public ::testing::Test {
-protected:
-    void SetUp() override { forms::clearFpFlags(); }
-    void TearDown() override { forms::clearFpFlags(); }
-};
+using NumericTest = CleanFpFlags;
 
 struct TextToNumber {
     const char* name;
