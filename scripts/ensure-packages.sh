@@ -1,5 +1,46 @@
 # Sourced by run.sh and test.sh: installs the Debian packages that are missing.
 
+apt_as_root() {
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo env DEBIAN_FRONTEND=noninteractive "$@"
+    else
+        env DEBIAN_FRONTEND=noninteractive "$@"
+    fi
+}
+
+# An i386 library must have the very version of its amd64 twin already installed. A mirror
+# caught mid-sync can serve an i386 index of a suite that lags behind its amd64 index, and
+# then the newer amd64 version has no i386 match. Fetches the i386 packages of such versions
+# from the pool path of their amd64 files into the directory $1; the rest name the packages
+# whose dependencies to look through.
+fetch_lagging_i386_packages() {
+    local dir=$1
+    shift
+    local closure installed
+    closure=$(apt-cache depends --recurse --no-recommends --no-suggests --no-conflicts --no-breaks \
+        --no-replaces --no-enhances "$@" | grep -v '^[ <]' | sed 's/:i386$//' | sort -u)
+    installed=$(dpkg-query -W -f='${Package} ${Architecture} ${Multi-Arch}\n' \
+        | awk '$2 == "amd64" && $3 == "same" { print $1 }' | sort -u)
+    local name candidate uri file
+    for name in $(comm -12 <(echo "$closure") <(echo "$installed")); do
+        candidate=$(apt-cache policy "$name:amd64" | awk '/Candidate:/ { print $2 }')
+        apt-cache madison "$name:i386" | awk -v v="$candidate" '$3 == v { found = 1 } END { exit !found }' \
+            && continue
+        uri=$(apt-get download --print-uris "$name:amd64=$candidate" 2>/dev/null | awk '{ print $1 }' | tr -d "'")
+        [ -n "$uri" ] || continue
+        uri=${uri%_amd64.deb}_i386.deb
+        file=$dir/${name}_i386.deb
+        echo "Fetching $name:i386 $candidate, missing from the i386 index: $uri"
+        /usr/lib/apt/apt-helper download-file "$uri" "$file" >/dev/null 2>&1 || { rm -f "$file"; continue; }
+        # Only the package asked for, in the version asked for.
+        if [ "$(dpkg-deb -f "$file" Package Version Architecture | tr '\n' ' ')" \
+            != "Package: $name Version: $candidate Architecture: i386 " ]; then
+            echo "Ignoring $file: not $name:i386 $candidate"
+            rm -f "$file"
+        fi
+    done
+}
+
 ensure_packages() {
     local missing=()
     local package
@@ -11,10 +52,33 @@ ensure_packages() {
     [ ${#missing[@]} -eq 0 ] && return 0
 
     echo "Installing: ${missing[*]}"
-    local sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-    "${sudo[@]}" apt-get update -q
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+    local wants_i386=0
+    for package in "${missing[@]}"; do
+        [[ $package == *:i386 ]] && wants_i386=1
+    done
+    if [ "$wants_i386" = 1 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+        apt_as_root dpkg --add-architecture i386
+    fi
+    # An index that fails to download leaves the old one in use; what is missing then shows
+    # when installing.
+    apt_as_root apt-get update -q || echo "Some package indexes could not be updated; going on with what there is."
+    local install=(apt-get install -y -q --no-install-recommends)
+    if apt_as_root "${install[@]}" "${missing[@]}"; then
+        return 0
+    fi
+    [ "$wants_i386" = 1 ] || return 1
+
+    echo "Trying again with the i386 packages that the mirror's i386 index lacks."
+    local dir
+    dir=$(mktemp -d)
+    chmod 755 "$dir"
+    fetch_lagging_i386_packages "$dir" "${missing[@]}"
+    local fetched=("$dir"/*.deb)
+    [ -e "${fetched[0]}" ] || fetched=()
+    local status=0
+    apt_as_root "${install[@]}" "${fetched[@]}" "${missing[@]}" || status=$?
+    rm -rf "$dir"
+    return $status
 }
 
 # What building and running the program needs; the windows' font is DejaVu Sans Condensed.
@@ -23,3 +87,6 @@ PROGRAM_PACKAGES=(cmake g++ make qt6-base-dev fonts-dejavu-extra)
 # clipboard and window properties for the end-to-end tests, and the Windows resource compiler
 # for the version block.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xdotool xclip x11-utils binutils-mingw-w64-i686)
+# The Windows build: the MinGW-w64 cross compiler, and Wine to run what it builds (its 32-bit
+# part needs the i386 architecture, which ensure_packages adds).
+WINDOWS_PACKAGES=(g++-mingw-w64-i686 wine wine32:i386)
