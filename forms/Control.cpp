@@ -1,6 +1,6 @@
 #include "forms/Control.h"
 
-#include "forms/QtText.h"
+#include "forms/qt/QtText.h"
 
 #include <QLineEdit>
 

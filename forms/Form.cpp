@@ -1,7 +1,7 @@
 #include "forms/Form.h"
 
-#include "forms/ImageBox.h"
-#include "forms/QtText.h"
+#include "forms/qt/ImageBox.h"
+#include "forms/qt/QtText.h"
 #include "forms/Runtime.h"
 
 #include <QCloseEvent>

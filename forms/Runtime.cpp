@@ -1,7 +1,7 @@
 #include "forms/Runtime.h"
 
 #include "forms/FloatingPoint.h"
-#include "forms/QtText.h"
+#include "forms/qt/QtText.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,6 +1,6 @@
 #include "author/Form2.h"
 #include "calculator/Form1.h"
-#include "forms/ImageBox.h"
+#include "forms/qt/ImageBox.h"
 #include "forms/RuntimeError.h"
 #include "support/WindowTesting.h"
 

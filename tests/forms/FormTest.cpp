@@ -1,5 +1,5 @@
 #include "forms/Form.h"
-#include "forms/ImageBox.h"
+#include "forms/qt/ImageBox.h"
 #include "forms/Runtime.h"
 #include "support/WindowTesting.h"
 

@@ -1,4 +1,4 @@
-#include "forms/ImageBox.h"
+#include "forms/qt/ImageBox.h"
 
 #include <QPainter>
 
