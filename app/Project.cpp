@@ -2,6 +2,7 @@
 
 #include "author/Form2.h"
 #include "calculator/Form1.h"
+#include "calculator/LoadingCoil.h"
 #include "resources/ResourcePaths.h"
 
 namespace {
@@ -18,6 +19,7 @@ const forms::ProjectDescription& shortDipoleProject()
         .iconResource = resources::kApplicationIcon,
         .forms = kForms,
         .startupForm = &Form1::classRecord,
+        .safeDivisionFlag = &calculator::safeDivisionFlag,
     };
     return project;
 }

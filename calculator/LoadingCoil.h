@@ -9,7 +9,14 @@
 // which names the failed fault test (1 to 11) and the sticky flags it saw. Nothing here
 // clears the flags: a flag already set when a stage starts fails its first test.
 
+#include <cstdint>
+
 namespace calculator {
+
+// Zero at start; the runtime sets it when the processor's divide is flawed. Every division
+// of the formula reads it first and, while it is set, goes through the runtime's adjusted
+// division.
+extern volatile std::uint32_t safeDivisionFlag;
 
 // The six stored intermediates of the first stage.
 struct CoilIntermediates {

@@ -1,6 +1,7 @@
 #include "forms/Runtime.h"
 
 #include "forms/FloatingPoint.h"
+#include "forms/Numeric.h"
 #include "forms/qt/QtText.h"
 
 #include <QApplication>
@@ -46,6 +47,9 @@ void ThunRTMain(const ProjectDescription& project)
     static std::string programPath(project.projectName);
     static char* argv[] = {programPath.data(), nullptr};
     static int argc = 1;
+
+    if (divideIsFlawed())
+        *project.safeDivisionFlag = 1;
 
     int exitCode = 0;
     {
