@@ -3,7 +3,7 @@
 #include "author/Form2.h"
 #include "calculator/Form1.h"
 #include "calculator/LoadingCoil.h"
-#include "resources/ResourcePaths.h"
+#include "resources/EmbeddedFiles.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ const forms::ProjectDescription& shortDipoleProject()
     static const forms::ProjectDescription project{
         .projectName = "ShortDipole",
         .programName = "ShortDipole",
-        .iconResource = resources::kApplicationIcon,
+        .icon = resources::kApplicationIcon,
         .forms = kForms,
         .startupForm = &Form1::classRecord,
         .safeDivisionFlag = &calculator::safeDivisionFlag,

@@ -1,7 +1,7 @@
 #include "author/Form2.h"
 
 #include "forms/Runtime.h"
-#include "resources/ResourcePaths.h"
+#include "resources/EmbeddedFiles.h"
 
 namespace {
 

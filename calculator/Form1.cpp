@@ -3,7 +3,7 @@
 #include "calculator/LoadingCoil.h"
 #include "forms/Numeric.h"
 #include "forms/Runtime.h"
-#include "resources/ResourcePaths.h"
+#include "resources/EmbeddedFiles.h"
 
 #include <string>
 

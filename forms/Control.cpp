@@ -1,33 +1,22 @@
 #include "forms/Control.h"
 
-#include "forms/qt/QtText.h"
-
-#include <QLineEdit>
-
 namespace forms {
 
-Control::Control(std::string_view name, QWidget* widget)
+Control::Control(std::string_view name, FormWindow* window, std::size_t index)
     : name_(name)
-    , widget_(widget)
+    , window_(window)
+    , index_(index)
 {
 }
 
 HResult TextBox::readText(std::string& text) const
 {
-    const auto* edit = qobject_cast<const QLineEdit*>(widget());
-    if (!edit)
-        return kObjectDisconnected;
-    text = edit->text().toStdString();
-    return kOk;
+    return window() && window()->readText(index(), text) ? kOk : kObjectDisconnected;
 }
 
 HResult TextBox::writeText(std::string_view text)
 {
-    auto* edit = qobject_cast<QLineEdit*>(widget());
-    if (!edit)
-        return kObjectDisconnected;
-    edit->setText(toQString(text));
-    return kOk;
+    return window() && window()->writeText(index(), text) ? kOk : kObjectDisconnected;
 }
 
 } // namespace forms

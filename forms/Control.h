@@ -1,11 +1,10 @@
 #pragma once
 
+#include "forms/FormWindow.h"
 #include "forms/Layout.h"
 #include "forms/Object.h"
 
-#include <QPointer>
-#include <QWidget>
-
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -13,24 +12,27 @@
 namespace forms {
 
 // A control of a loaded window, reached through the window's accessor for it. The object
-// can outlive its widget; a call on it then fails.
+// can outlive its window; a call on it then fails.
 class Control : public Object {
 public:
-    Control(std::string_view name, QWidget* widget);
+    Control(std::string_view name, FormWindow* window, std::size_t index);
 
     const std::string& name() const noexcept { return name_; }
     std::string objectName() const override { return name_; }
-    // Null once the control no longer exists.
-    QWidget* widget() const noexcept { return widget_; }
+    // The window the control stands in; null once the control no longer exists.
+    FormWindow* window() const noexcept { return window_; }
+    // Its place in the window's layout.
+    std::size_t index() const noexcept { return index_; }
     // The window is unloading: from now on the control no longer exists.
-    void detach() noexcept { widget_ = nullptr; }
+    void detach() noexcept { window_ = nullptr; }
 
 protected:
     ~Control() override = default;
 
 private:
     std::string name_;
-    QPointer<QWidget> widget_;
+    FormWindow* window_;
+    std::size_t index_;
 };
 
 // The text box interface through which Text is read and written.

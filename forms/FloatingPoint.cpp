@@ -6,6 +6,14 @@
 
 namespace forms {
 
+void setWorkingFormat() noexcept
+{
+#if defined(__x86_64__) || defined(__i386__)
+    const unsigned short controlWord = 0x037F;
+    asm volatile("fldcw %0" : : "m"(controlWord));
+#endif
+}
+
 void clearFpFlags() noexcept
 {
     // feclearexcept clears the x87 status word and MXCSR alike.

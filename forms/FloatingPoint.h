@@ -3,7 +3,7 @@
 // The sticky floating-point flags as compiled arithmetic sees them, and the fault test that
 // follows each stored value of a calculation.
 
-#if !defined(__x86_64__)
+#if !defined(__x86_64__) && !defined(__i386__)
 #include <cfenv>
 #endif
 
@@ -23,11 +23,13 @@ inline constexpr unsigned FpFaultFlags = FpInvalid | FpDivideByZero | FpOverflow
 // what is read after is computed after.
 inline unsigned pendingFpFaults() noexcept
 {
-#if defined(__x86_64__)
+#if defined(__x86_64__) || defined(__i386__)
     unsigned short x87;
-    unsigned int sse;
+    unsigned int sse = 0;
     asm volatile("fnstsw %0" : "=am"(x87) : : "memory");
+#if defined(__SSE__)
     asm volatile("stmxcsr %0" : "=m"(sse) : : "memory");
+#endif
     return (x87 | sse) & FpFaultFlags;
 #else
     asm volatile("" : : : "memory");
@@ -37,6 +39,10 @@ inline unsigned pendingFpFaults() noexcept
         | ((raised & FE_OVERFLOW) ? FpOverflow : 0u);
 #endif
 }
+
+// Sets the x87 unit's control word as the runtime works with it: every fault masked,
+// round to nearest, 64-bit significand. Both builds then carry the same working format.
+void setWorkingFormat() noexcept;
 
 // Clears every sticky flag, faults or not.
 void clearFpFlags() noexcept;

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "forms/Control.h"
+#include "forms/FormWindow.h"
 #include "forms/Layout.h"
 #include "forms/Object.h"
 
-#include <QPointer>
-#include <QWidget>
-
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,8 +21,8 @@ public:
     const FormLayout& layout() const noexcept { return layout_; }
     std::string objectName() const override { return std::string(layout_.name); }
     bool isLoaded() const noexcept { return window_ != nullptr; }
-    // The top-level widget while loaded, else null.
-    QWidget* window() const noexcept { return window_; }
+    // The window on the screen while loaded, else null.
+    FormWindow* window() const noexcept { return window_.get(); }
 
     // Builds the window and its controls from the layout; nothing when already loaded.
     void load();
@@ -40,18 +39,15 @@ public:
     {
         if (index < controls_.size())
             return Ref<T>(static_cast<T*>(controls_[index].get()));
-        return Ref<T>(new T(layout_.controls[index].name, nullptr));
+        return Ref<T>(new T(layout_.controls[index].name, nullptr, index));
     }
 
 protected:
     ~Form() override;
 
 private:
-    QWidget* createControl(const ControlLayout& control, QWidget* parent);
-    void setFocusOrder();
-
     const FormLayout& layout_;
-    QPointer<QWidget> window_;
+    std::unique_ptr<FormWindow> window_;
     std::vector<Ref<Control>> controls_;
 };
 

@@ -3,8 +3,6 @@
 // A window's layout as data: the window's own settings and each control's class, name,
 // caption, place and size in twips, focus order, container and click procedure.
 
-#include <QRect>
-
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -27,11 +25,19 @@ struct Twips {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-// The one place where twips become logical pixels; Qt scales those for the screen.
-constexpr QRect toPixels(const Twips& box)
+// A box in logical pixels (96 to the inch); each side scales those for its screen.
+struct Pixels {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// The one place where twips become pixels.
+constexpr Pixels toPixels(const Twips& box)
 {
-    return QRect(box.left / kTwipsPerPixel, box.top / kTwipsPerPixel, box.width / kTwipsPerPixel,
-        box.height / kTwipsPerPixel);
+    return {box.left / kTwipsPerPixel, box.top / kTwipsPerPixel, box.width / kTwipsPerPixel,
+        box.height / kTwipsPerPixel};
 }
 
 enum class ControlClass { CommandButton, Label, TextBox, Frame, Image };
@@ -50,8 +56,8 @@ struct ControlLayout {
     // Empty for the window itself, else the frame's name.
     std::string_view container = {};
     ClickProcedure click = nullptr;
-    // For a picture: its resource path, and whether it is stretched to the whole box.
-    std::string_view picture = {};
+    // For a picture: the bytes of its BMP file, and whether it is stretched to the whole box.
+    std::span<const unsigned char> picture = {};
     bool stretch = false;
 };
 

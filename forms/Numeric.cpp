@@ -136,16 +136,33 @@ std::string vbaStrR8(double value)
 
 NumericCalls numericCalls;
 
+// The square and the logarithm are the runtime's own, not the C library's, whose powl and
+// logl differ between the Linux and the Windows builds: both builds give the same bits.
 long double vbaPowerR8(double base, double exponent)
 {
     ++numericCalls.powerR8;
+    if (exponent == 2.0) {
+        // One multiply in the working format; a double's square always fits it.
+        const long double extended = base;
+        return extended * extended;
+    }
     return std::pow(static_cast<long double>(base), static_cast<long double>(exponent));
 }
 
 long double rtcLog(double value)
 {
     ++numericCalls.log;
+#if defined(__x86_64__) || defined(__i386__)
+    // ln x = ln 2 * log2 x, by the x87 unit: 0 raises division by zero, a negative number
+    // the invalid operation.
+    long double ln2;
+    asm("fldln2" : "=t"(ln2));
+    long double result;
+    asm volatile("fyl2x" : "=t"(result) : "0"(static_cast<long double>(value)), "u"(ln2) : "st(1)");
+    return result;
+#else
     return std::log(static_cast<long double>(value));
+#endif
 }
 
 // Every processor this runs on divides correctly, so the adjusted division is the plain one.
@@ -166,7 +183,11 @@ bool divideIsFlawed()
     // The classic check: a correct divide leaves no remainder here, the flawed one 256.
     const volatile double dividend = 4195835;
     const volatile double divisor = 3145727;
-    return dividend - (dividend / divisor) * divisor != 0;
+    // Each result stored as a double: carried in the working format, the product would
+    // miss the dividend by the quotient's extra bits on a sound processor too.
+    const volatile double quotient = dividend / divisor;
+    const volatile double product = quotient * divisor;
+    return dividend - product != 0;
 }
 
 } // namespace forms

@@ -2,11 +2,7 @@
 
 #include "forms/FloatingPoint.h"
 #include "forms/Numeric.h"
-#include "forms/qt/QtText.h"
-
-#include <QApplication>
-#include <QIcon>
-#include <QMessageBox>
+#include "forms/Platform.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -19,10 +15,9 @@ namespace forms {
 namespace {
 
 std::vector<Form*> gLoadedForms;
-
 void showMessageBox(const RuntimeError& error, Form& window)
 {
-    QMessageBox::critical(window.window(), QCoreApplication::applicationName(), QString::fromStdString(error.message()));
+    platform::showError(error, window);
 }
 
 ErrorReporter& reporter()
@@ -43,34 +38,23 @@ void unloadAllForms()
 
 void ThunRTMain(const ProjectDescription& project)
 {
-    // Qt sees only the program's name, never the command line.
-    static std::string programPath(project.projectName);
-    static char* argv[] = {programPath.data(), nullptr};
-    static int argc = 1;
-
+    setWorkingFormat();
     if (divideIsFlawed())
         *project.safeDivisionFlag = 1;
 
+    platform::start(project.programName, project.icon);
     int exitCode = 0;
     {
-        QApplication application(argc, argv);
-        // The title of the runtime's messages.
-        QApplication::setApplicationName(toQString(project.programName));
-        // The program ends when its last window is unloaded, whichever way.
-        QApplication::setQuitOnLastWindowClosed(false);
-        QApplication::setWindowIcon(QIcon(toQString(project.iconResource)));
-
         Ref<Form> startup(static_cast<Form*>(project.startupForm->create()));
         startup->show();
-        exitCode = QApplication::exec();
+        exitCode = platform::run();
 
         unloadAllForms();
         startup.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        platform::finish();
     }
     std::exit(exitCode);
 }
-
 void vbaExceptHandler(Form& window, ClickProcedure procedure)
 {
     const Ref<Form> frame(&window);
@@ -100,7 +84,7 @@ void checkCallResult(HResult result, const Object& object, std::string_view inte
 void vbaEnd()
 {
     unloadAllForms();
-    QCoreApplication::exit(0);
+    platform::quit(0);
 }
 
 ErrorReporter setErrorReporter(ErrorReporter replacement)
@@ -119,7 +103,7 @@ void formUnloaded(Form& form)
 {
     std::erase(gLoadedForms, &form);
     if (gLoadedForms.empty())
-        QCoreApplication::exit(0);
+        platform::quit(0);
 }
 
 } // namespace detail

@@ -21,8 +21,8 @@ struct ProjectDescription {
     std::string_view projectName;
     // The title of the runtime's messages.
     std::string_view programName;
-    // The program's icon, a resource path; every window shows it.
-    std::string_view iconResource;
+    // The program's icon, an ICO file's bytes; every window shows it.
+    std::span<const unsigned char> icon;
     // The form list, in order; the startup form is one of them.
     std::span<const ClassRecord* const> forms;
     const ClassRecord* startupForm;
@@ -31,8 +31,9 @@ struct ProjectDescription {
     volatile std::uint32_t* safeDivisionFlag;
 };
 
-// Creates the application, shows the startup form and runs the event loop on this thread
-// until the program ends. Reads no command line. Never returns.
+// Sets the floating-point working format, creates the application, shows the startup form
+// and runs the event loop on this thread until the program ends. Reads no command line.
+// Never returns.
 [[noreturn]] void ThunRTMain(const ProjectDescription& project);
 
 // Runs a click procedure with a counted reference on its window, and reports a runtime

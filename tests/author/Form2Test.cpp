@@ -1,5 +1,6 @@
 #include "author/Form2.h"
 #include "calculator/Form1.h"
+#include "forms/qt/QtFormWindow.h"
 #include "forms/qt/ImageBox.h"
 #include "forms/RuntimeError.h"
 #include "support/WindowTesting.h"
@@ -32,7 +33,7 @@ QString text(const char32_t* codePointsText)
 
 QWidget* widgetOf(const Ref<forms::Control>& control)
 {
-    return control->widget();
+    return forms::qtWidget(*control);
 }
 
 class Form2Test : public ::testing::Test {
@@ -49,7 +50,7 @@ protected:
 
 TEST_F(Form2Test, WindowHasItsClientAreaAndPlace)
 {
-    EXPECT_EQ(form->window()->geometry(), QRect(388, 275, 458, 276));
+    EXPECT_EQ(forms::qtWidget(*form)->geometry(), QRect(388, 275, 458, 276));
 }
 
 TEST_F(Form2Test, ControlsHaveTheirCaptionsPlacesAndFocusOrder)
@@ -72,7 +73,7 @@ TEST_F(Form2Test, ControlsHaveTheirCaptionsPlacesAndFocusOrder)
         SCOPED_TRACE(e.control->name());
         EXPECT_STREQ(widgetOf(e.control)->metaObject()->className(), e.qtClass);
         EXPECT_EQ(widgetOf(e.control)->geometry(), e.pixels);
-        EXPECT_EQ(widgetOf(e.control)->parentWidget(), form->window());
+        EXPECT_EQ(widgetOf(e.control)->parentWidget(), forms::qtWidget(*form));
         EXPECT_EQ(form->layout().controls[forms::indexOf(form->layout().controls, e.control->name())].tabIndex,
             e.tabIndex);
     }
@@ -82,7 +83,7 @@ TEST_F(Form2Test, ControlsHaveTheirCaptionsPlacesAndFocusOrder)
 
 TEST_F(Form2Test, CaptionAndNoteNameTheSameAuthor)
 {
-    const QStringList caption = form->window()->windowTitle().split(' ');
+    const QStringList caption = forms::qtWidget(*form)->windowTitle().split(' ');
     ASSERT_EQ(caption.size(), 6) << "автор программы, surname, first name, patronymic, call sign";
     EXPECT_EQ(caption[0], QString("автор"));
     EXPECT_EQ(caption[1], QString("программы"));
@@ -127,7 +128,7 @@ TEST_F(Form2Test, ShowsThePhotograph)
 
 TEST_F(Form2Test, BackHasTheFocusAndTabMovesBetweenTheButtons)
 {
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form->window()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(forms::qtWidget(*form)));
     EXPECT_EQ(QApplication::focusWidget(), widgetOf(form->Command1()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), widgetOf(form->Command2()));
@@ -152,7 +153,7 @@ protected:
         deleteUnloadedWindows();
     }
 
-    void click(const Ref<forms::Control>& button) { QTest::mouseClick(button->widget(), Qt::LeftButton); }
+    void click(const Ref<forms::Control>& button) { QTest::mouseClick(forms::qtWidget(*button), Qt::LeftButton); }
     void openAuthor() { click(main->Command3()); }
     void back() { click(Form2DefaultInstance()->Command1()); }
 
@@ -167,10 +168,10 @@ TEST_F(AuthorCommandsTest, FirstClickCreatesAndShowsOneModelessAuthorWindow)
     const Ref<Form2> author = Form2DefaultInstance();
     ASSERT_TRUE(author);
     ASSERT_TRUE(author->isLoaded());
-    EXPECT_TRUE(author->window()->isVisible());
-    EXPECT_FALSE(author->window()->isModal());
-    EXPECT_EQ(author->window()->parentWidget(), nullptr);
-    EXPECT_EQ(author->window()->windowModality(), Qt::NonModal);
+    EXPECT_TRUE(forms::qtWidget(*author)->isVisible());
+    EXPECT_FALSE(forms::qtWidget(*author)->isModal());
+    EXPECT_EQ(forms::qtWidget(*author)->parentWidget(), nullptr);
+    EXPECT_EQ(forms::qtWidget(*author)->windowModality(), Qt::NonModal);
 
     // A second click creates nothing and opens no second window.
     openAuthor();
@@ -190,10 +191,10 @@ TEST_F(AuthorCommandsTest, MainWindowKeepsWorkingBesideTheAuthorWindow)
     openAuthor();
     for (const auto& [box, value] : {std::pair{main->Text1(), "5"}, {main->Text2(), "2"}, {main->Text3(), "2"},
              {main->Text4(), "7,1"}})
-        qobject_cast<QLineEdit*>(box->widget())->setText(value);
+        qobject_cast<QLineEdit*>(forms::qtWidget(*box))->setText(value);
     click(main->Command1());
-    EXPECT_EQ(qobject_cast<QLineEdit*>(main->Text5()->widget())->text(), QString("15.9556886690632"));
-    EXPECT_TRUE(Form2DefaultInstance()->window()->isVisible());
+    EXPECT_EQ(qobject_cast<QLineEdit*>(forms::qtWidget(*main->Text5()))->text(), QString("15.9556886690632"));
+    EXPECT_TRUE(forms::qtWidget(*Form2DefaultInstance())->isVisible());
 }
 
 TEST_F(AuthorCommandsTest, BackUnloadsTheWindowAndLeavesTheMainWindowAsItWas)
@@ -202,7 +203,7 @@ TEST_F(AuthorCommandsTest, BackUnloadsTheWindowAndLeavesTheMainWindowAsItWas)
     const std::vector<Ref<forms::TextBox>> boxes{main->Text1(), main->Text2(), main->Text3(), main->Text4(),
         main->Text5()};
     for (std::size_t i = 0; i < boxes.size(); ++i)
-        qobject_cast<QLineEdit*>(boxes[i]->widget())->setText(typed[i]);
+        qobject_cast<QLineEdit*>(forms::qtWidget(*boxes[i]))->setText(typed[i]);
 
     openAuthor();
     const Ref<Form2> author = Form2DefaultInstance();
@@ -214,8 +215,8 @@ TEST_F(AuthorCommandsTest, BackUnloadsTheWindowAndLeavesTheMainWindowAsItWas)
     EXPECT_EQ(author->refCount(), authorRefs) << "the window reference of Назад is released";
     EXPECT_EQ(Form2DefaultInstance().get(), author.get()) << "the default instance keeps its object";
     for (std::size_t i = 0; i < boxes.size(); ++i)
-        EXPECT_EQ(qobject_cast<QLineEdit*>(boxes[i]->widget())->text(), typed[i]);
-    EXPECT_TRUE(main->window()->isVisible());
+        EXPECT_EQ(qobject_cast<QLineEdit*>(forms::qtWidget(*boxes[i]))->text(), typed[i]);
+    EXPECT_TRUE(forms::qtWidget(*main)->isVisible());
     EXPECT_TRUE(captured.messages.empty());
 }
 
@@ -229,9 +230,9 @@ TEST_F(AuthorCommandsTest, AuthorWindowComesBackWithTheSameContentAndOneGlobalOb
     openAuthor();
     const Ref<Form2> author = Form2DefaultInstance();
     ASSERT_TRUE(author->isLoaded());
-    EXPECT_TRUE(author->window()->isVisible());
-    EXPECT_EQ(codePoints(captionOf(author->Label1()->widget())).size(), 220u);
-    EXPECT_EQ(captionOf(author->Command1()->widget()), QString("Назад"));
+    EXPECT_TRUE(forms::qtWidget(*author)->isVisible());
+    EXPECT_EQ(codePoints(captionOf(forms::qtWidget(*author->Label1()))).size(), 220u);
+    EXPECT_EQ(captionOf(forms::qtWidget(*author->Command1())), QString("Назад"));
 
     back();
     EXPECT_EQ(globalObjectVariable().get(), global) << "created once in a run";

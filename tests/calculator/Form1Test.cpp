@@ -1,4 +1,5 @@
 #include "calculator/Form1.h"
+#include "forms/qt/QtFormWindow.h"
 #include "forms/RuntimeError.h"
 #include "support/NamedCase.h"
 #include "support/WindowTesting.h"
@@ -69,7 +70,7 @@ protected:
         deleteUnloadedWindows();
     }
 
-    QWidget* widget(const char* name) const { return form->window()->findChild<QWidget*>(name); }
+    QWidget* widget(const char* name) const { return forms::qtWidget(*form)->findChild<QWidget*>(name); }
     QLineEdit* box(const char* name) const { return qobject_cast<QLineEdit*>(widget(name)); }
 
     void enter(const char* A, const char* B, const char* D, const char* f)
@@ -103,8 +104,8 @@ protected:
 
 TEST_F(Form1Test, WindowHasItsCaptionClientAreaAndPlace)
 {
-    EXPECT_EQ(form->window()->windowTitle(), QString("ZELMOR расчет укороченого диполя"));
-    EXPECT_EQ(form->window()->geometry(), QRect(465, 249, 423, 364));
+    EXPECT_EQ(forms::qtWidget(*form)->windowTitle(), QString("ZELMOR расчет укороченого диполя"));
+    EXPECT_EQ(forms::qtWidget(*form)->geometry(), QRect(465, 249, 423, 364));
 }
 
 TEST_F(Form1Test, EveryControlMatchesTheLayout)
@@ -145,7 +146,7 @@ TEST_F(Form1Test, EveryCaptionFitsItsBox)
 
 TEST_F(Form1Test, OpensEmptyWithTheFocusInTheFirstField)
 {
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form->window()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(forms::qtWidget(*form)));
     EXPECT_EQ(QApplication::focusWidget(), widget("Text1"));
     for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5"})
         EXPECT_TRUE(box(name)->text().isEmpty()) << name;
@@ -153,7 +154,7 @@ TEST_F(Form1Test, OpensEmptyWithTheFocusInTheFirstField)
 
 TEST_F(Form1Test, TabCyclesInFocusOrderAndShiftTabGoesBack)
 {
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form->window()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(forms::qtWidget(*form)));
     const std::vector<std::string> cycle{"Command1", "Text2", "Text3", "Text4", "Text5", "Command2", "Command3",
         "Text1"};
     std::vector<std::string> visited;
@@ -174,7 +175,7 @@ TEST_F(Form1Test, TabCyclesInFocusOrderAndShiftTabGoesBack)
 
 TEST_F(Form1Test, NoButtonIsDefaultAndEnterStartsNothing)
 {
-    for (auto* button : form->window()->findChildren<QPushButton*>()) {
+    for (auto* button : forms::qtWidget(*form)->findChildren<QPushButton*>()) {
         EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
         EXPECT_FALSE(button->autoDefault()) << button->objectName().toStdString();
     }

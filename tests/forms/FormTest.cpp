@@ -1,3 +1,4 @@
+#include "forms/qt/QtFormWindow.h"
 #include "forms/Form.h"
 #include "forms/qt/ImageBox.h"
 #include "forms/Runtime.h"
@@ -50,7 +51,7 @@ constexpr ControlLayout kControls[] = {
     {ControlClass::TextBox, "Inner", "внутри", {150, 450, 1500, 375}, 2, "Box"},
     {ControlClass::Label, "Note", "подпись", {150, 150, 1200, 450}, 4},
     {ControlClass::TextBox, "First", "", {150, 900, 1200, 375}, 0},
-    {ControlClass::Image, "Picture", "", {3300, 150, 600, 300}, forms::kNoTabIndex, {}, nullptr, "", true},
+    {ControlClass::Image, "Picture", "", {3300, 150, 600, 300}, forms::kNoTabIndex, {}, nullptr, {}, true},
 };
 
 constexpr forms::FormLayout kLayout{"TestForm", "Проба", {1500, 1500, 4500, 3300}, kControls, {1, 0, -1, "TestForm"}};
@@ -63,7 +64,7 @@ TestForm::TestForm()
 template <class T>
 T* widgetOf(const Form& form, std::string_view name)
 {
-    return qobject_cast<T*>(form.control(forms::indexOf(kControls, name))->widget());
+    return qobject_cast<T*>(forms::qtWidget(*form.control(forms::indexOf(kControls, name))));
 }
 
 class FormTest : public ::testing::Test {
@@ -86,8 +87,8 @@ protected:
 
 TEST_F(FormTest, ControlsAreBuiltFromTheLayoutInPixels)
 {
-    EXPECT_EQ(form->window()->windowTitle(), QString("Проба"));
-    EXPECT_EQ(form->window()->geometry(), QRect(100, 100, 300, 220));
+    EXPECT_EQ(forms::qtWidget(*form)->windowTitle(), QString("Проба"));
+    EXPECT_EQ(forms::qtWidget(*form)->geometry(), QRect(100, 100, 300, 220));
 
     auto* button = widgetOf<QPushButton>(*form, "Go");
     ASSERT_NE(button, nullptr);
@@ -120,7 +121,7 @@ TEST_F(FormTest, ControlsAreBuiltFromTheLayoutInPixels)
 TEST_F(FormTest, FocusFollowsTabIndexAndSkipsLabelsFramesAndPictures)
 {
     form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form->window()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(forms::qtWidget(*form)));
     auto* first = widgetOf<QWidget>(*form, "First");
     EXPECT_EQ(QApplication::focusWidget(), first);
 
@@ -225,10 +226,10 @@ TEST_F(FormTest, ClosingTheLastWindowThroughItsFrameEndsTheProgram)
     form->show();
     bool runningAfterFirstClose = false;
     EXPECT_EQ(runEventLoop([&] {
-        form->window()->close();
+        forms::qtWidget(*form)->close();
         QTimer::singleShot(0, [&] {
             runningAfterFirstClose = true;
-            other->window()->close();
+            forms::qtWidget(*other)->close();
         });
     }),
         0);
@@ -265,7 +266,7 @@ TEST(DefaultErrorReport, IsAModalMessageBoxOverTheWindowTitledWithTheProgramsNam
 
     EXPECT_EQ(title, QString("ShortDipole"));
     EXPECT_EQ(text, QString("сбой"));
-    EXPECT_EQ(parent, form->window());
+    EXPECT_EQ(parent, forms::qtWidget(*form));
     EXPECT_EQ(icon, QMessageBox::Critical);
     EXPECT_TRUE(form->isLoaded()) << "the program goes on";
 }

@@ -1,12 +1,12 @@
 #include "BinaryFile.h"
 #include "support/NamedCase.h"
-#include "resources/ResourcePaths.h"
+#include "resources/EmbeddedFiles.h"
 
 #include <QImage>
 
 #include <gtest/gtest.h>
 
-#include <string_view>
+#include <span>
 
 namespace {
 
@@ -15,7 +15,7 @@ namespace {
 struct Picture {
     const char* name;
     const char* file;
-    std::string_view resource;
+    std::span<const unsigned char> embedded;
     std::uint32_t width;
     std::uint32_t height;
     std::uint32_t fileSize;
@@ -52,10 +52,10 @@ TEST_P(BmpPicture, HasTheFixedHeaderFields)
 TEST_P(BmpPicture, IsEmbeddedAsCommittedAndLoads)
 {
     const Picture& p = GetParam();
-    const QString resource = QString::fromUtf8(p.resource.data(), qsizetype(p.resource.size()));
-    EXPECT_TRUE(BinaryFile::read(resource).bytes()
+    EXPECT_TRUE(std::vector<std::uint8_t>(p.embedded.begin(), p.embedded.end())
         == BinaryFile::read(QStringLiteral(DIPOLE_RESOURCE_DIR "/") + p.file).bytes());
-    EXPECT_EQ(QImage(resource).size(), QSize(int(p.width), int(p.height)));
+    EXPECT_EQ(QImage::fromData(p.embedded.data(), int(p.embedded.size()), "BMP").size(),
+        QSize(int(p.width), int(p.height)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Resources, BmpPicture,

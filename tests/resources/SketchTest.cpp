@@ -1,6 +1,6 @@
 #include "BinaryFile.h"
 #include "support/NamedCase.h"
-#include "resources/ResourcePaths.h"
+#include "resources/EmbeddedFiles.h"
 
 #include <QImage>
 #include <QProcess>
@@ -31,7 +31,7 @@ class Sketch {
 public:
     static const QImage& image()
     {
-        static const QImage image = QImage(QString::fromUtf8(resources::kAntennaSketch)).convertToFormat(QImage::Format_RGB32);
+        static const QImage image = QImage::fromData(resources::kAntennaSketch.data(), int(resources::kAntennaSketch.size()), "BMP").convertToFormat(QImage::Format_RGB32);
         return image;
     }
     static int grey(int x, int y)
