@@ -137,15 +137,9 @@ Win32FormWindow::~Win32FormWindow()
 
 void Win32FormWindow::show()
 {
-    const bool first = !IsWindowVisible(window_);
+    // The window opens with the focus on the first control in the focus order (WM_SETFOCUS).
     ShowWindow(window_, SW_SHOWNORMAL);
     SetForegroundWindow(window_);
-    if (first) {
-        // The window opens with the focus on the first control that can take it.
-        HWND focus = GetNextDlgTabItem(window_, nullptr, FALSE);
-        if (focus)
-            SetFocus(focus);
-    }
 }
 
 HWND Win32FormWindow::controlHandle(std::size_t control) const
@@ -202,13 +196,21 @@ LRESULT Win32FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_ACTIVATE:
+        // Deactivated: the control that had the focus gets it back when the window is active
+        // again, as in a dialog box.
         if (LOWORD(wParam) == WA_INACTIVE) {
-            lastFocus_ = GetFocus();
-        } else if (lastFocus_ && IsChild(window_, lastFocus_)) {
-            SetFocus(lastFocus_);
-            return 0;
+            HWND focus = GetFocus();
+            if (focus && IsChild(window_, focus))
+                lastFocus_ = focus;
         }
         break;
+    case WM_SETFOCUS: {
+        // The window itself takes no typing: the focus goes on to a control.
+        HWND focus = lastFocus_ && IsChild(window_, lastFocus_) ? lastFocus_ : GetNextDlgTabItem(window_, nullptr, FALSE);
+        if (focus)
+            SetFocus(focus);
+        return 0;
+    }
     case WM_CLOSE:
         // Closing through the frame unloads the window, as "Назад" does.
         form_.unload();

@@ -6,14 +6,14 @@ program=$1
 source "$(dirname "$0")/xsession.sh"
 
 # Arguments change nothing, not even for Qt.
-"$program" -platform none --help &
+exec_program -platform none --help &
 pid=$!
 window=$(wait_for_window "ZELMOR")
 [ -n "$window" ] || fail "the main window did not appear"
 [ "$(xdotool search --onlyvisible --pid "$pid" | wc -l)" = 1 ] || fail "more than the main window at start"
 
 # A second copy runs on its own beside the first.
-"$program" &
+exec_program &
 second=$!
 for _ in $(seq 100); do
     [ "$(xdotool search --onlyvisible --name ZELMOR | wc -l)" = 2 ] && break
@@ -24,6 +24,8 @@ kill "$second"
 wait "$second" 2>/dev/null || true
 
 xdotool windowfocus --sync "$window"
+# Wine hands a window the keyboard once it is clicked; a caption takes no focus itself.
+click_at "$window" 20 12 # длина излучателя
 
 # The focus starts in the arm length.
 xdotool type --delay 30 "5"
@@ -53,12 +55,12 @@ xdotool type --delay 30 "7,1"
 
 click_at "$window" 344 56 # расчет L катушки
 click_at "$window" 340 204 # Text5, inside its frame
-xdotool key ctrl+a ctrl+c
+xdotool key Home shift+End ctrl+c
 sleep 0.2
 result=$(xclip -o -selection clipboard)
 [ "$result" = "15.9556886690632" ] || fail "Text5 shows '$result'"
 
 click_at "$window" 344 328 # выход
-code=$(wait_for_exit "$pid")
-[ "$code" = 0 ] || fail "exit code $code"
+wait_for_exit "$pid"
+[ "$exit_code" = 0 ] || fail "exit code $exit_code"
 echo "PASS: L = $result, exit code 0"

@@ -1,5 +1,6 @@
 # Sourced by the end-to-end tests: a private Xvfb display, and helpers to drive the
-# program with real X input.
+# program with real X input. The program is the Linux build, or the Windows build (a .exe),
+# which runs under Wine in the prefix WINEPREFIX names.
 
 xsession_dir=$(mktemp -d)
 xsession_xvfb=
@@ -41,6 +42,15 @@ start_xvfb
 # Qt's own files go where they harm nothing.
 export XDG_RUNTIME_DIR="$xsession_dir"
 
+# Runs the program with the arguments given, in place of the calling (sub)shell, so that a
+# background start gives the program's own process id.
+exec_program() {
+    if [[ $program == *.exe ]]; then
+        WINEDEBUG=-all exec wine "$program" "$@"
+    fi
+    exec "$program" "$@"
+}
+
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -59,7 +69,8 @@ click_at() {
     sleep 0.2
 }
 
-# Waits for a process to end and gives its exit code.
+# Waits for a process to end and sets exit_code to its exit code. In this shell, not in a
+# command substitution: only the shell that started the process can wait for it.
 wait_for_exit() {
     local pid=$1
     for _ in $(seq 100); do
@@ -67,7 +78,6 @@ wait_for_exit() {
         sleep 0.1
     done
     kill -0 "$pid" 2>/dev/null && fail "the program is still running"
-    local code=0
-    wait "$pid" || code=$?
-    echo "$code"
+    exit_code=0
+    wait "$pid" || exit_code=$?
 }
