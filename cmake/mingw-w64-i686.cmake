@@ -1,9 +1,10 @@
-# Cross build for 32-bit Windows with Debian's MinGW-w64. The win32 thread flavour: the
-# program starts no thread, and so needs no threading library beside the system's own.
+# Cross build for 32-bit Windows with Debian's MinGW-w64. The posix thread flavour: its C++
+# library has std::mutex, which GoogleTest needs; linked statically, the programs still need
+# no library beside the system's own.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-win32)
+set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

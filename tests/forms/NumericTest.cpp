@@ -157,6 +157,18 @@ TEST_F(NumericTest, LogarithmOfZeroOrLessRaisesItsFlag)
     EXPECT_EQ(forms::pendingFpFaults(), unsigned(forms::FpInvalid));
 }
 
+TEST_F(NumericTest, WorkingFormatIsSetWhateverTheControlWordWas)
+{
+#if defined(__i386__) || defined(__x86_64__)
+    const unsigned short doublePrecisionRoundingUp = 0x0A7F;
+    asm volatile("fldcw %0" : : "m"(doublePrecisionRoundingUp));
+    forms::setWorkingFormat();
+    unsigned short controlWord = 0;
+    asm volatile("fnstcw %0" : "=m"(controlWord));
+    EXPECT_EQ(controlWord & 0x0F3F, 0x033F) << "faults masked, 64-bit significand, round to nearest";
+#endif
+}
+
 TEST_F(NumericTest, SoundDivideNeedsNoAdjustedDivision)
 {
     EXPECT_FALSE(forms::divideIsFlawed());
