@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the optimised build first, then again under AddressSanitizer
-# and UndefinedBehaviorSanitizer.
+# and UndefinedBehaviorSanitizer, then the Windows executable with its checks under Wine.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-packages.sh
 
-ensure_packages "${PROGRAM_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+ensure_packages "${PROGRAM_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
 
 jobs=$(nproc)
 
@@ -24,5 +24,10 @@ echo "== Unoptimised build with AddressSanitizer and UndefinedBehaviorSanitizer"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     LSAN_OPTIONS="suppressions=$PWD/tests/lsan-suppressions.txt:print_suppressions=0" \
     build_and_test build/sanitize -DCMAKE_BUILD_TYPE=Debug -DDIPOLE_SANITIZE=ON -DDIPOLE_TESTS=ON -DDIPOLE_BENCHMARKS=OFF
+
+echo "== The Windows executable, cross-built, with its checks under Wine"
+cmake --preset windows
+cmake --build --preset windows --parallel "$jobs"
+ctest --preset windows
 
 echo "All tests passed."
