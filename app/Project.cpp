@@ -16,6 +16,8 @@ const forms::ProjectDescription& shortDipoleProject()
         .projectName = "ShortDipole",
         .programName = "ShortDipole",
         .iconResource = resources::kApplicationIcon,
+        .fontResource = resources::kWindowFont,
+        .toolkitTranslation = resources::kToolkitTranslation,
         .forms = kForms,
         .startupForm = &Form1::classRecord,
     };

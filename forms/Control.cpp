@@ -27,6 +27,8 @@ HResult TextBox::writeText(std::string_view text)
     if (!edit)
         return kObjectDisconnected;
     edit->setText(toQString(text));
+    // Shown from its first character, as a platform edit field shows a text set on it.
+    edit->setCursorPosition(0);
     return kOk;
 }
 

@@ -1,11 +1,15 @@
 #include "forms/Runtime.h"
 
 #include "forms/FloatingPoint.h"
+#include "forms/Numeric.h"
 #include "forms/QtText.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QIcon>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 
 #include <algorithm>
 #include <cstdlib>
@@ -21,7 +25,7 @@ std::vector<Form*> gLoadedForms;
 
 void showMessageBox(const RuntimeError& error, Form& window)
 {
-    QMessageBox::critical(window.window(), QCoreApplication::applicationName(), QString::fromStdString(error.message()));
+    QMessageBox::critical(window.window(), QCoreApplication::applicationName(), QString::fromStdString(window.errorMessage(error)));
 }
 
 ErrorReporter& reporter()
@@ -55,6 +59,13 @@ void ThunRTMain(const ProjectDescription& project)
         // The program ends when its last window is unloaded, whichever way.
         QApplication::setQuitOnLastWindowClosed(false);
         QApplication::setWindowIcon(QIcon(toQString(project.iconResource)));
+        QFontDatabase::addApplicationFont(toQString(project.fontResource));
+        // The windows speak Russian whatever the locale; so do the toolkit's menus and buttons.
+        QTranslator translator;
+        if (translator.load(toQString(project.toolkitTranslation)))
+            QCoreApplication::installTranslator(&translator);
+        // Results are written as the user writes numbers; input takes either separator.
+        setDecimalSeparator(QLocale::system().decimalPoint() == QLatin1String(",") ? ',' : '.');
 
         Ref<Form> startup(static_cast<Form*>(project.startupForm->create()));
         startup->show();

@@ -22,6 +22,10 @@ struct ProjectDescription {
     std::string_view programName;
     // The program's icon, a resource path; every window shows it.
     std::string_view iconResource;
+    // The windows' font file, a resource path, so that no machine needs it installed.
+    std::string_view fontResource;
+    // The toolkit's own texts in the windows' language, a resource path (a Qt translation).
+    std::string_view toolkitTranslation;
     // The form list, in order; the startup form is one of them.
     std::span<const ClassRecord* const> forms;
     const ClassRecord* startupForm;
@@ -47,8 +51,8 @@ void checkCallResult(HResult result, const Object& object, std::string_view inte
 // Ends the program at once with exit code 0: every window goes, nothing is asked.
 void vbaEnd();
 
-// How a runtime error reaches the user. The default shows a modal message box titled with
-// the program's name; tests put their own in its place.
+// How a runtime error reaches the user. The default shows the window's errorMessage in a
+// modal message box titled with the program's name; tests put their own in its place.
 using ErrorReporter = std::function<void(const RuntimeError& error, Form& window)>;
 // Returns the reporter it replaces.
 ErrorReporter setErrorReporter(ErrorReporter reporter);

@@ -29,6 +29,10 @@ namespace {
 class TestForm : public Form {
 public:
     TestForm();
+    explicit TestForm(const forms::FormLayout& layout)
+        : Form(layout)
+    {
+    }
 
     int Go_Click()
     {
@@ -156,6 +160,31 @@ TEST_F(FormTest, RuntimeErrorLeavingAClickIsReportedAndTheWindowReleased)
     QTest::mouseClick(widgetOf<QPushButton>(*form, "Go"), Qt::LeftButton);
     EXPECT_EQ(form->clicks, 2);
     EXPECT_EQ(reports.size(), 1u);
+}
+
+TEST_F(FormTest, FocusedButtonIsPressedByEnterAndSpaceButEnterInAFieldPressesNone)
+{
+    form->show();
+    auto* go = widgetOf<QPushButton>(*form, "Go");
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+        QTest::keyClick(go, key);
+    EXPECT_EQ(form->clicks, 3);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
+        QTest::keyClick(widgetOf<QLineEdit>(*form, "First"), key);
+    EXPECT_EQ(form->clicks, 3);
+    EXPECT_FALSE(go->isDefault());
+}
+
+TEST_F(FormTest, WindowPartlyOffTheScreenIsMovedOntoIt)
+{
+    // The screen is 1280 x 1024; the window 300 x 220.
+    const forms::FormLayout bottomRight{"TestForm", "Проба", {1200 * 15, 900 * 15, 4500, 3300}, kControls};
+    const forms::FormLayout topLeft{"TestForm", "Проба", {-50 * 15, -20 * 15, 4500, 3300}, kControls};
+    for (const auto& [layout, place] : {std::pair{&bottomRight, QRect(980, 804, 300, 220)}, {&topLeft, QRect(0, 0, 300, 220)}}) {
+        const Ref<TestForm> moved(new TestForm(*layout));
+        moved->load();
+        EXPECT_EQ(moved->window()->geometry(), place);
+    }
 }
 
 TEST_F(FormTest, ControlReferencesAreCountedAndReleased)
