@@ -4,6 +4,10 @@
 #include "support/WindowTesting.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -173,6 +178,37 @@ TEST_F(FormTest, FocusedButtonIsPressedByEnterAndSpaceButEnterInAFieldPressesNon
         QTest::keyClick(widgetOf<QLineEdit>(*form, "First"), key);
     EXPECT_EQ(form->clicks, 3);
     EXPECT_FALSE(go->isDefault());
+}
+
+TEST_F(FormTest, TextDroppedOrPastedFromTheMenuKeepsItsFirstLine)
+{
+    form->show();
+    auto* edit = widgetOf<QLineEdit>(*form, "First");
+    QMimeData dragged;
+    dragged.setText("7,1\r\n8,2");
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(edit, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(edit, &drop);
+    EXPECT_EQ(edit->text(), QString("7,1"));
+
+    edit->clear();
+    QGuiApplication::clipboard()->setText("5\n6");
+    QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(5, 5), edit->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(edit, &menuEvent);
+    QMenu* menu = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* shown = qobject_cast<QMenu*>(window); shown && shown->isVisible())
+            menu = shown;
+    }
+    ASSERT_NE(menu, nullptr);
+    const auto actions = menu->actions();
+    const auto paste = std::find_if(actions.begin(), actions.end(),
+        [](QAction* action) { return action->text().startsWith(QLineEdit::tr("&Paste")); });
+    ASSERT_NE(paste, actions.end());
+    (*paste)->trigger();
+    menu->close();
+    EXPECT_EQ(edit->text(), QString("5"));
 }
 
 TEST_F(FormTest, WindowPartlyOffTheScreenIsMovedOntoIt)
