@@ -2,6 +2,7 @@
 
 #include "author/Form2.h"
 #include "calculator/Form1.h"
+#include "calculator/LoadingCoil.h"
 #include "resources/ResourcePaths.h"
 
 namespace {
@@ -20,6 +21,7 @@ const forms::ProjectDescription& shortDipoleProject()
         .toolkitTranslation = resources::kToolkitTranslation,
         .forms = kForms,
         .startupForm = &Form1::classRecord,
+        .safeDivisionFlag = &calculator::safeDivisionFlag,
     };
     return project;
 }

@@ -34,7 +34,10 @@ constexpr forms::FormLayout kLayout{
     "автор программы Иванов Иван Иванович ZELMOR",
     {5820, 4125, 6870, 4140},
     kControls,
+    {1, 0, -1, "Form2"},
 };
+
+static_assert(kLayout.further.text == kLayout.name);
 
 } // namespace
 

@@ -51,7 +51,10 @@ constexpr forms::FormLayout kLayout{
     "ZELMOR расчет укороченого диполя",
     {6975, 3735, 6345, 5460},
     kControls,
+    {1, 0, -1, "Form1"},
 };
+
+static_assert(kLayout.further.text == kLayout.name);
 
 // One input: the box is held, and its text kept, only while it is read and converted.
 double readNumber(const forms::Ref<forms::TextBox> box)

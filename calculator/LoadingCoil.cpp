@@ -7,6 +7,8 @@ namespace calculator {
 
 namespace {
 
+using forms::adjFdivM64;
+using forms::adjFdivrM64;
 using forms::fpFaultTest;
 using forms::rtcLog;
 using forms::vbaPowerR8;
@@ -23,7 +25,21 @@ constexpr double kLengthToRadius = 2000;
 constexpr double kInductanceScale = 1490;
 constexpr double kSquareExponent = 2.0;
 
+// The running value divided by a double.
+Ext divide(Ext value, double divisor)
+{
+    return safeDivisionFlag ? adjFdivM64(value, divisor) : value / divisor;
+}
+
+// A double divided by the running value.
+Ext divideInto(double dividend, Ext value)
+{
+    return safeDivisionFlag ? adjFdivrM64(value, dividend) : dividend / value;
+}
+
 } // namespace
+
+volatile std::uint32_t safeDivisionFlag = 0;
 
 // The volatile inputs and stored values are deliberate. Each step reads its inputs afresh
 // after the fault test before it, and each value is stored before the test after it, so the
@@ -37,27 +53,27 @@ CoilIntermediates loadingCoilStage1(double a, double b, double d, double freq)
     // x, y, z or w as formed, before the rounding to a double that the next test covers.
     volatile Ext formed;
 
-    P = double((Ext(kResonantArm) / f - B) * kFeetPerMetre);
+    P = double((divide(kResonantArm, f) - B) * kFeetPerMetre);
     fpFaultTest(1);
     Q = double((Ext(A) - B) * kFeetPerMetre);
     fpFaultTest(2);
 
-    formed = (Ext(A) - B) * f / kResonantArm; // x
+    formed = divide((Ext(A) - B) * f, kResonantArm); // x
     fpFaultTest(3);
     R = double(vbaPowerR8(double(formed), kSquareExponent) - 1);
     fpFaultTest(4);
 
-    formed = (Ext(A) - B) * kLengthToRadius / D; // y
+    formed = divide((Ext(A) - B) * kLengthToRadius, D); // y
     fpFaultTest(5);
     S = double(rtcLog(double(formed)) - 1);
     fpFaultTest(6);
 
-    formed = 1 - Ext(f) * B / kResonantArm; // z
+    formed = 1 - divide(Ext(f) * B, kResonantArm); // z
     fpFaultTest(7);
     U = double(vbaPowerR8(double(formed), kSquareExponent) - 1);
     fpFaultTest(8);
 
-    formed = (Ext(kResonantArm) / f - B) * kLengthToRadius / D; // w
+    formed = divide((divide(kResonantArm, f) - B) * kLengthToRadius, D); // w
     fpFaultTest(9);
     V = double(rtcLog(double(formed)) - 1);
     fpFaultTest(10);
@@ -67,9 +83,9 @@ CoilIntermediates loadingCoilStage1(double a, double b, double d, double freq)
 
 double loadingCoilStage2(double f, const CoilIntermediates& m)
 {
-    const Ext K = kInductanceScale / vbaPowerR8(f, kSquareExponent);
-    const Ext G = Ext(m.U) * m.V / m.P;
-    const Ext H = Ext(m.S) * m.R / m.Q;
+    const Ext K = divideInto(kInductanceScale, vbaPowerR8(f, kSquareExponent));
+    const Ext G = divide(Ext(m.U) * m.V, m.P);
+    const Ext H = divide(Ext(m.S) * m.R, m.Q);
     // Rounded before the test rather than after it: an L that only the working format can
     // hold must fail as an overflow, not be shown as an infinity.
     const volatile double L = double(K * (G - H));

@@ -11,9 +11,15 @@
 
 #include "forms/RuntimeError.h"
 
+#include <cstdint>
 #include <span>
 
 namespace calculator {
+
+// Zero at start; the runtime sets it when the processor's divide is flawed. Every division
+// of the formula reads it first and, while it is set, goes through the runtime's adjusted
+// division.
+extern volatile std::uint32_t safeDivisionFlag;
 
 // The six stored intermediates of the first stage.
 struct CoilIntermediates {

@@ -6,6 +6,7 @@
 #include <QRect>
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -54,6 +55,16 @@ struct ControlLayout {
     bool stretch = false;
 };
 
+// Four further settings every window's layout carries. Nothing reads them; they change
+// nothing in the window.
+struct FurtherSettings {
+    std::int16_t word;
+    std::uint8_t byte;
+    std::int32_t dword;
+    // The window's own name.
+    std::string_view text;
+};
+
 struct FormLayout {
     std::string_view name;
     std::string_view caption;
@@ -61,6 +72,7 @@ struct FormLayout {
     Twips client;
     // In creation order.
     std::span<const ControlLayout> controls;
+    FurtherSettings further;
 };
 
 // A control's place in its layout. In a constant expression a name that is not there does

@@ -196,14 +196,39 @@ std::string vbaStrR8(double value)
     return text;
 }
 
+NumericCalls numericCalls;
+
 long double vbaPowerR8(double base, double exponent)
 {
+    ++numericCalls.powerR8;
     return std::pow(static_cast<long double>(base), static_cast<long double>(exponent));
 }
 
 long double rtcLog(double value)
 {
+    ++numericCalls.log;
     return std::log(static_cast<long double>(value));
+}
+
+// Every processor this runs on divides correctly, so the adjusted division is the plain one.
+long double adjFdivM64(long double value, double divisor)
+{
+    ++numericCalls.adjFdiv;
+    return value / divisor;
+}
+
+long double adjFdivrM64(long double value, double dividend)
+{
+    ++numericCalls.adjFdivr;
+    return dividend / value;
+}
+
+bool divideIsFlawed()
+{
+    // The classic check: a correct divide leaves no remainder here, the flawed one 256.
+    const volatile double dividend = 4195835;
+    const volatile double divisor = 3145727;
+    return dividend - (dividend / divisor) * divisor != 0;
 }
 
 } // namespace forms

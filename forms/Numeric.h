@@ -2,6 +2,7 @@
 
 // The runtime's numeric services: text to number and back, power and logarithm.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -34,5 +35,24 @@ long double vbaPowerR8(double base, double exponent);
 // Natural logarithm, returned in the working format. Zero gives minus infinity and the
 // division-by-zero flag, a negative number a NaN and the invalid flag.
 long double rtcLog(double value);
+
+// The adjusted division, for a processor whose own divide is flawed: the running value
+// divided by a double, and a double divided by the running value. Same quotient as the
+// plain division.
+long double adjFdivM64(long double value, double divisor);
+long double adjFdivrM64(long double value, double dividend);
+
+// Whether the processor's divide is the flawed one the adjusted division exists for.
+bool divideIsFlawed();
+
+// How often each of the services above has been called, so that tests can see a calculation
+// take every square, logarithm and adjusted division through them.
+struct NumericCalls {
+    std::uint64_t powerR8 = 0;
+    std::uint64_t log = 0;
+    std::uint64_t adjFdiv = 0;
+    std::uint64_t adjFdivr = 0;
+};
+extern NumericCalls numericCalls;
 
 } // namespace forms

@@ -51,6 +51,9 @@ void ThunRTMain(const ProjectDescription& project)
     static char* argv[] = {programPath.data(), nullptr};
     static int argc = 1;
 
+    if (divideIsFlawed())
+        *project.safeDivisionFlag = 1;
+
     int exitCode = 0;
     {
         QApplication application(argc, argv);

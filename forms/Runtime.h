@@ -8,6 +8,7 @@
 #include "forms/Object.h"
 #include "forms/RuntimeError.h"
 
+#include <cstdint>
 #include <functional>
 #include <span>
 #include <string_view>
@@ -29,6 +30,9 @@ struct ProjectDescription {
     // The form list, in order; the startup form is one of them.
     std::span<const ClassRecord* const> forms;
     const ClassRecord* startupForm;
+    // The program's safe-division flag, which only the runtime writes: set at start when the
+    // processor's divide is flawed.
+    volatile std::uint32_t* safeDivisionFlag;
 };
 
 // Creates the application, shows the startup form and runs the event loop on this thread

@@ -351,6 +351,16 @@ TEST_F(Form1Test, ResultHasTheDecimalSeparatorSetAndInputTakesBoth)
     EXPECT_EQ(withComma, "15,9556886690632");
 }
 
+TEST_F(Form1Test, FaultInTheLastTestLeavesTheOutputFieldAsItWas)
+{
+    enter("5", "2", "2", "7.1");
+    ASSERT_EQ(calculate(), "15.9556886690632");
+    // L fits only the working format; the fixture checks that Text5 is released.
+    enter("1e-320", "0", "2", "7.1");
+    EXPECT_EQ(calculate(), "15.9556886690632");
+    EXPECT_EQ(failedTests, std::vector<int>{11});
+}
+
 TEST_F(Form1Test, NoReferenceIsHeldAfterAClick)
 {
     const int windowRefs = form->refCount();

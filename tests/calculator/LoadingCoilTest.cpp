@@ -1,14 +1,17 @@
 #include "calculator/LoadingCoil.h"
 #include "forms/FloatingPoint.h"
+#include "forms/Numeric.h"
 #include "forms/RuntimeError.h"
 #include "support/CleanFpFlags.h"
 #include "support/NamedCase.h"
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cfenv>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <ostream>
@@ -50,6 +53,14 @@ std::optional<FloatingPointError> faultOf(auto&& calculation)
 
 using LoadingCoilTest = CleanFpFlags;
 
+// While it lives, the safe-division flag is set, as the runtime sets it on a processor whose
+// divide is flawed.
+class AdjustedDivision {
+public:
+    AdjustedDivision() { calculator::safeDivisionFlag = 1; }
+    ~AdjustedDivision() { calculator::safeDivisionFlag = 0; }
+};
+
 struct WorkedCase {
     const char* name;
     Inputs in;
@@ -76,6 +87,24 @@ TEST_P(WorkedValues, MatchToTwelveDigits)
     check("U", m.U, c.U);
     check("V", m.V, c.V);
     check("L", L, c.L);
+}
+
+TEST_P(WorkedValues, TakeEverySquareLogarithmAndAdjustedDivisionThroughTheRuntime)
+{
+    const Inputs& in = GetParam().in;
+    forms::numericCalls = {};
+    const double plain = loadingCoilInductance(in.A, in.B, in.D, in.f);
+    EXPECT_EQ(forms::numericCalls.powerR8, 3u);
+    EXPECT_EQ(forms::numericCalls.log, 2u);
+    EXPECT_EQ(forms::numericCalls.adjFdiv, 0u);
+    EXPECT_EQ(forms::numericCalls.adjFdivr, 0u);
+
+    const AdjustedDivision adjusted;
+    forms::numericCalls = {};
+    const double L = loadingCoilInductance(in.A, in.B, in.D, in.f);
+    EXPECT_EQ(forms::numericCalls.adjFdiv, 8u);
+    EXPECT_EQ(forms::numericCalls.adjFdivr, 1u);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(L), std::bit_cast<std::uint64_t>(plain));
 }
 
 INSTANTIATE_TEST_SUITE_P(LoadingCoil, WorkedValues,
@@ -126,6 +155,16 @@ class FaultCases : public LoadingCoilTest, public ::testing::WithParamInterface<
 TEST_P(FaultCases, StopAtTheFirstFailedTest)
 {
     const FaultCase& c = GetParam();
+    const auto fault = faultOf([&] { loadingCoilInductance(c.in.A, c.in.B, c.in.D, c.in.f); });
+    ASSERT_TRUE(fault.has_value());
+    EXPECT_EQ(fault->test(), c.test);
+    EXPECT_EQ(fault->flags(), c.flag);
+}
+
+TEST_P(FaultCases, StopAtTheSameTestWithTheAdjustedDivision)
+{
+    const FaultCase& c = GetParam();
+    const AdjustedDivision adjusted;
     const auto fault = faultOf([&] { loadingCoilInductance(c.in.A, c.in.B, c.in.D, c.in.f); });
     ASSERT_TRUE(fault.has_value());
     EXPECT_EQ(fault->test(), c.test);

@@ -62,7 +62,7 @@ constexpr ControlLayout kControls[] = {
     {ControlClass::Image, "Picture", "", {3300, 150, 600, 300}, forms::kNoTabIndex, {}, nullptr, "", true},
 };
 
-constexpr forms::FormLayout kLayout{"TestForm", "Проба", {1500, 1500, 4500, 3300}, kControls};
+constexpr forms::FormLayout kLayout{"TestForm", "Проба", {1500, 1500, 4500, 3300}, kControls, {1, 0, -1, "TestForm"}};
 
 TestForm::TestForm()
     : Form(kLayout)

@@ -194,6 +194,11 @@ TEST_F(NumericTest, LogarithmOfZeroOrLessRaisesItsFlag)
     EXPECT_EQ(forms::pendingFpFaults(), unsigned(forms::FpInvalid));
 }
 
+TEST_F(NumericTest, SoundDivideNeedsNoAdjustedDivision)
+{
+    EXPECT_FALSE(forms::divideIsFlawed());
+}
+
 TEST_F(NumericTest, FloatingPointErrorNamesTheRootFault)
 {
     using forms::FloatingPointError;
