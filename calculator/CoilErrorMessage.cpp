@@ -47,7 +47,8 @@ std::string faultMessage(const CoilFault& fault, std::span<const InputField> fie
     }
     std::string where;
     for (const CoilInput input : fault.inputs) {
-        const auto it = std::find_if(fields.begin(), fields.end(), [&](const InputField& f) { return f.input == input; });
+        const auto it
+            = std::find_if(fields.begin(), fields.end(), [&](const InputField& f) { return f.input == input; });
         if (it != fields.end())
             where += (where.empty() ? "«" : ", «") + std::string(it->name) + "»";
     }

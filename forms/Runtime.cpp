@@ -25,7 +25,8 @@ std::vector<Form*> gLoadedForms;
 
 void showMessageBox(const RuntimeError& error, Form& window)
 {
-    QMessageBox::critical(window.window(), QCoreApplication::applicationName(), QString::fromStdString(window.errorMessage(error)));
+    QMessageBox::critical(
+        window.window(), QCoreApplication::applicationName(), QString::fromStdString(window.errorMessage(error)));
 }
 
 ErrorReporter& reporter()

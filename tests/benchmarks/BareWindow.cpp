@@ -21,7 +21,8 @@ int main(int argc, char** argv)
     window.setWindowTitle(withLabel ? QStringLiteral("BareLabel") : QStringLiteral("BareWindow"));
     window.setGeometry(465, 249, 423, 364);
     if (withLabel) {
-        QFontDatabase::addApplicationFont(QString::fromUtf8(resources::kWindowFont.data(), resources::kWindowFont.size()));
+        QFontDatabase::addApplicationFont(
+            QString::fromUtf8(resources::kWindowFont.data(), resources::kWindowFont.size()));
         QFont font(QStringLiteral("DejaVu Sans Condensed"));
         font.setPixelSize(11);
         window.setFont(font);

@@ -21,7 +21,8 @@ int main(int argc, char** argv)
     screens.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
     QApplication application(argc, argv);
-    if (QFontDatabase::addApplicationFont(QString::fromUtf8(resources::kWindowFont.data(), resources::kWindowFont.size())) < 0)
+    const QString font = QString::fromUtf8(resources::kWindowFont.data(), resources::kWindowFont.size());
+    if (QFontDatabase::addApplicationFont(font) < 0)
         return 2;
     const int result = RUN_ALL_TESTS();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
