@@ -214,9 +214,12 @@ TEST_F(FormTest, TextDroppedOrPastedFromTheMenuKeepsItsFirstLine)
 TEST_F(FormTest, WindowPartlyOffTheScreenIsMovedOntoIt)
 {
     // The screen is 1280 x 1024; the window 300 x 220.
-    const forms::FormLayout bottomRight{"TestForm", "Проба", {1200 * 15, 900 * 15, 4500, 3300}, kControls};
-    const forms::FormLayout topLeft{"TestForm", "Проба", {-50 * 15, -20 * 15, 4500, 3300}, kControls};
-    for (const auto& [layout, place] : {std::pair{&bottomRight, QRect(980, 804, 300, 220)}, {&topLeft, QRect(0, 0, 300, 220)}}) {
+    forms::FormLayout bottomRight = kLayout;
+    bottomRight.client = {1200 * 15, 900 * 15, 4500, 3300};
+    forms::FormLayout topLeft = kLayout;
+    topLeft.client = {-50 * 15, -20 * 15, 4500, 3300};
+    for (const auto& [layout, place] :
+        {std::pair{&bottomRight, QRect(980, 804, 300, 220)}, {&topLeft, QRect(0, 0, 300, 220)}}) {
         const Ref<TestForm> moved(new TestForm(*layout));
         moved->load();
         EXPECT_EQ(moved->window()->geometry(), place);
