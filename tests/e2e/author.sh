@@ -32,6 +32,7 @@ for round in 1 2; do
 done
 
 click_at "$author" 76 236 # Выход
-code=$(wait_for_exit "$pid")
+wait_for_exit "$pid"
+code=$exit_code
 [ "$code" = 0 ] || fail "exit code $code"
 echo "PASS: opened, went back, opened again, ended with exit code 0"

@@ -59,6 +59,7 @@ result=$(xclip -o -selection clipboard)
 [ "$result" = "15.9556886690632" ] || fail "Text5 shows '$result'"
 
 click_at "$window" 344 328 # выход
-code=$(wait_for_exit "$pid")
+wait_for_exit "$pid"
+code=$exit_code
 [ "$code" = 0 ] || fail "exit code $code"
 echo "PASS: L = $result, exit code 0"

@@ -36,6 +36,7 @@ result=$(xclip -o -selection clipboard)
 
 # Tab from Text5 reaches "выход".
 xdotool key Tab Return
-code=$(wait_for_exit "$pid")
+wait_for_exit "$pid"
+code=$exit_code
 [ "$code" = 0 ] || fail "exit code $code"
 echo "PASS: L = $result, Enter on the buttons, exit code 0"

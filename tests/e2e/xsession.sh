@@ -59,7 +59,8 @@ click_at() {
     sleep 0.2
 }
 
-# Waits for a process to end and gives its exit code.
+# Waits for a process to end and sets exit_code to its exit code. Not in a subshell: only
+# the shell that started the process can wait for it.
 wait_for_exit() {
     local pid=$1
     for _ in $(seq 100); do
@@ -67,7 +68,6 @@ wait_for_exit() {
         sleep 0.1
     done
     kill -0 "$pid" 2>/dev/null && fail "the program is still running"
-    local code=0
-    wait "$pid" || code=$?
-    echo "$code"
+    exit_code=0
+    wait "$pid" || exit_code=$?
 }
