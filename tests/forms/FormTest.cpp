@@ -167,19 +167,6 @@ TEST_F(FormTest, RuntimeErrorLeavingAClickIsReportedAndTheWindowReleased)
     EXPECT_EQ(reports.size(), 1u);
 }
 
-TEST_F(FormTest, FocusedButtonIsPressedByEnterAndSpaceButEnterInAFieldPressesNone)
-{
-    form->show();
-    auto* go = widgetOf<QPushButton>(*form, "Go");
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
-        QTest::keyClick(go, key);
-    EXPECT_EQ(form->clicks, 3);
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
-        QTest::keyClick(widgetOf<QLineEdit>(*form, "First"), key);
-    EXPECT_EQ(form->clicks, 3);
-    EXPECT_FALSE(go->isDefault());
-}
-
 TEST_F(FormTest, TextDroppedOrPastedFromTheMenuKeepsItsFirstLine)
 {
     form->show();

@@ -112,13 +112,6 @@ TEST_F(NumericTest, OverflowStartsHalfwayPastTheLargestDouble)
     EXPECT_THROW(vbaR8Str("1.7976931348623159e308"), forms::OverflowError);
 }
 
-TEST_F(NumericTest, QuotedTextIsCutToAReadableLength)
-{
-    EXPECT_EQ(forms::quoted("7,1"), "«7,1»");
-    EXPECT_EQ(forms::quoted("абвгдеёжзийклмнопрстуфхц"), "«абвгдеёжзийклмнопрстуфхц»"); // 24 letters
-    EXPECT_EQ(forms::quoted("абвгдеёжзийклмнопрстуфхцч"), "«абвгдеёжзийклмнопрстуфхц…»");
-}
-
 struct NumberToText {
     const char* name;
     double value;
@@ -144,15 +137,6 @@ INSTANTIATE_TEST_SUITE_P(TextConversion, WritesText,
         NumberToText{"ThreeDigitExponent", 1e-100, "1E-100"},
         NumberToText{"LargestDouble", std::numeric_limits<double>::max(), "1.79769313486232E+308"}),
     caseName);
-
-TEST(TextConversion, WritesTheDecimalSeparatorSet)
-{
-    forms::setDecimalSeparator(',');
-    EXPECT_EQ(vbaStrR8(-5.33592933711212e-07), "-5,33592933711212E-07");
-    EXPECT_EQ(vbaR8Str(vbaStrR8(15.955688669063186)), 15.9556886690632);
-    forms::setDecimalSeparator('.');
-    EXPECT_EQ(vbaStrR8(15.955688669063186), "15.9556886690632");
-}
 
 TEST_F(NumericTest, ValueThatNoTextStandsForIsTheFaultThatMadeIt)
 {
