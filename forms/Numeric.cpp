@@ -174,11 +174,6 @@ void setDecimalSeparator(char separator)
     gDecimalSeparator = separator == ',' ? ',' : '.';
 }
 
-char decimalSeparator()
-{
-    return gDecimalSeparator;
-}
-
 std::string vbaStrR8(double value)
 {
     // A value no text can stand for is reported as the fault that made it.

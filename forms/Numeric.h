@@ -21,7 +21,6 @@ bool isBlankText(std::string_view text);
 // The decimal separator of vbaStrR8's text: '.' (the default) or ','; the start-up sets
 // the user's.
 void setDecimalSeparator(char separator);
-char decimalSeparator();
 
 // Double to its text form: at most 15 significant digits, no trailing zeros, the decimal
 // separator set, the exponent form ("1E+20", "1.5E-05") only from 1E+15 up and below
