@@ -17,6 +17,8 @@ const forms::ProjectDescription& shortDipoleProject()
         .projectName = "ShortDipole",
         .programName = "ShortDipole",
         .icon = resources::kApplicationIcon,
+        .font = resources::kWindowFont,
+        .toolkitTranslation = resources::kToolkitTranslation,
         .forms = kForms,
         .startupForm = &Form1::classRecord,
         .safeDivisionFlag = &calculator::safeDivisionFlag,

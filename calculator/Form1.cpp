@@ -1,11 +1,14 @@
 #include "calculator/Form1.h"
 
+#include "calculator/CoilErrorMessage.h"
 #include "calculator/LoadingCoil.h"
 #include "forms/Numeric.h"
 #include "forms/Runtime.h"
 #include "resources/EmbeddedFiles.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -100,6 +103,24 @@ int Form1::Command1_Click()
     const std::string text = forms::vbaStrR8(calculator::loadingCoilStage2(f, intermediates));
     forms::checkCallResult(output->writeText(text), *output, forms::kTextBoxInterfaceId, forms::Operation::TextWrite);
     return 0;
+}
+
+std::string Form1::errorMessage(const forms::RuntimeError& error) const
+{
+    // The quantities in the captions' words.
+    const std::pair<forms::Ref<forms::TextBox>, calculator::InputField> inputs[] = {
+        {Text1(), {calculator::CoilInput::A, "длина излучателя (A)", {}}},
+        {Text2(), {calculator::CoilInput::B, "расстояние от точки питания антенны до катушки (B)", {}}},
+        {Text3(), {calculator::CoilInput::D, "диаметр провода (D)", {}}},
+        {Text4(), {calculator::CoilInput::f, "расчетная резонансная частота (f)", {}}},
+    };
+    std::vector<calculator::InputField> fields;
+    for (const auto& [box, field] : inputs) {
+        fields.push_back(field);
+        // A box that cannot be read stopped the click before any text was converted.
+        box->readText(fields.back().text);
+    }
+    return calculator::coilErrorMessage(error, fields);
 }
 
 int Form1::Command2_Click()

@@ -36,6 +36,9 @@ public:
     // "Автор программы": shows the author window, creating it the first time.
     int Command3_Click();
 
+    // Names the input to correct and what is wrong with it.
+    std::string errorMessage(const forms::RuntimeError& error) const override;
+
 protected:
     ~Form1() override = default;
 };

@@ -98,4 +98,43 @@ double loadingCoilInductance(double A, double B, double D, double f)
     return loadingCoilStage2(f, loadingCoilStage1(A, B, D, f));
 }
 
+CoilFault coilFault(int test, forms::FpFault fault)
+{
+    using enum CoilInput;
+    static constexpr CoilInput kBf[] = {B, f};
+    static constexpr CoilInput kAB[] = {A, B};
+    static constexpr CoilInput kABf[] = {A, B, f};
+    static constexpr CoilInput kABD[] = {A, B, D};
+    static constexpr CoilInput kBDf[] = {B, D, f};
+    static constexpr CoilInput kABDf[] = {A, B, D, f};
+    // The inputs each step reads, by the test that ends it.
+    static constexpr std::span<const CoilInput> kStepInputs[] = {
+        {}, kBf, kAB, kABf, kABf, kABD, kABD, kBf, kBf, kBDf, kBDf, kABDf};
+
+    const std::span<const CoilInput> inputs = test >= 1 && test <= 11 ? kStepInputs[test] : kABDf;
+    const bool overflow = fault == forms::FpFault::Overflow;
+    // From finite inputs a division by zero or an invalid operation has one cause per test;
+    // the logarithms and the last step fail on any fault for the same reason.
+    switch (test) {
+    case 1:
+        if (fault == forms::FpFault::DivideByZero)
+            return {CoilFaultCause::ZeroFrequency, inputs};
+        break;
+    case 5:
+    case 9:
+        if (!overflow)
+            return {CoilFaultCause::ZeroDiameter, inputs};
+        break;
+    case 6:
+        return {CoilFaultCause::ArmNotLongerThanCoil, inputs};
+    case 10:
+        return {CoilFaultCause::CoilBeyondResonantArm, inputs};
+    case 11:
+        return {CoilFaultCause::CoilAtResonantArmOrArmAtCoil, inputs};
+    default:
+        break;
+    }
+    return {CoilFaultCause::OutOfRange, inputs};
+}
+
 } // namespace calculator

@@ -9,7 +9,10 @@
 // which names the failed fault test (1 to 11) and the sticky flags it saw. Nothing here
 // clears the flags: a flag already set when a stage starts fails its first test.
 
+#include "forms/RuntimeError.h"
+
 #include <cstdint>
+#include <span>
 
 namespace calculator {
 
@@ -37,5 +40,27 @@ double loadingCoilStage2(double f, const CoilIntermediates& m);
 
 // Both stages at once.
 double loadingCoilInductance(double A, double B, double D, double f);
+
+// The inputs, as a failed fault test names them.
+enum class CoilInput { A, B, D, f };
+
+// What the inputs must have been for a failed fault test to fail.
+enum class CoilFaultCause {
+    ZeroFrequency, // f is 0
+    ZeroDiameter, // D is 0
+    ArmNotLongerThanCoil, // A is not longer than B (or D is negative)
+    CoilBeyondResonantArm, // B is not shorter than 71.3 / f, or f is negative
+    CoilAtResonantArmOrArmAtCoil, // B (nearly) equals 71.3 / f, or A (nearly) equals B
+    OutOfRange, // the inputs of the step are too large or too small for it
+};
+
+struct CoilFault {
+    CoilFaultCause cause;
+    // The inputs of the failed step, in the order A, B, D, f.
+    std::span<const CoilInput> inputs;
+};
+
+// Why fault test `test` (1 to 11) failed with `fault`, for inputs that are finite numbers.
+CoilFault coilFault(int test, forms::FpFault fault);
 
 } // namespace calculator

@@ -4,6 +4,7 @@
 #include "forms/FormWindow.h"
 #include "forms/Layout.h"
 #include "forms/Object.h"
+#include "forms/RuntimeError.h"
 
 #include <cstddef>
 #include <memory>
@@ -31,6 +32,10 @@ public:
     virtual HResult show();
     // The window and its controls go; references to them fail from then on.
     void unload();
+
+    // What the user is told of a runtime error that left one of this window's click
+    // procedures; by default the error's own message.
+    virtual std::string errorMessage(const RuntimeError& error) const { return error.message(); }
 
     // The control at `index` in the layout. A window that is not loaded has none: the
     // reference then names a control that no longer exists.

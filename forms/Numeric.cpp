@@ -13,9 +13,59 @@ namespace forms {
 
 namespace {
 
-bool isBlank(char c)
+// Spreadsheets and web pages put non-breaking spaces around and inside numbers.
+constexpr std::string_view kWideBlanks[] = {
+    "\u00A0", // no-break space
+    "\u2007", // figure space
+    "\u202F", // narrow no-break space
+};
+// Typeset texts write the minus sign as such.
+constexpr std::string_view kMinusSign = "\u2212";
+
+char gDecimalSeparator = '.';
+
+// The length of the blank that `s` starts with, or 0.
+std::size_t leadingBlank(std::string_view s)
 {
-    return c == ' ' || c == '\t';
+    if (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        return 1;
+    for (const std::string_view blank : kWideBlanks) {
+        if (s.starts_with(blank))
+            return blank.size();
+    }
+    return 0;
+}
+
+std::size_t trailingBlank(std::string_view s)
+{
+    if (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        return 1;
+    for (const std::string_view blank : kWideBlanks) {
+        if (s.ends_with(blank))
+            return blank.size();
+    }
+    return 0;
+}
+
+// The text without the blanks around it, with each minus sign written as '-'.
+std::string plainNumberText(std::string_view text)
+{
+    while (const std::size_t n = leadingBlank(text))
+        text.remove_prefix(n);
+    while (const std::size_t n = trailingBlank(text))
+        text.remove_suffix(n);
+    std::string plain;
+    plain.reserve(text.size());
+    while (!text.empty()) {
+        if (text.starts_with(kMinusSign)) {
+            plain += '-';
+            text.remove_prefix(kMinusSign.size());
+        } else {
+            plain += text.front();
+            text.remove_prefix(1);
+        }
+    }
+    return plain;
 }
 
 bool isDigit(char c)
@@ -95,14 +145,8 @@ bool parseDecimal(std::string_view s, DecimalText& out)
 
 double vbaR8Str(std::string_view text)
 {
-    std::string_view s = text;
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
-
     DecimalText number;
-    if (!parseDecimal(s, number))
+    if (!parseDecimal(plainNumberText(text), number))
         throw TypeMismatchError(std::string(text));
 
     const char* first = number.unsignedText.data();
@@ -111,26 +155,39 @@ double vbaR8Str(std::string_view text)
     const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
         // Only a result that rounds to an infinity or to zero is out of range.
-        if (number.leadingExponent >= 0) {
-            value = std::numeric_limits<double>::infinity();
-            raiseFpFlags(FpOverflow);
-        } else {
-            value = 0;
-        }
+        if (number.leadingExponent >= 0)
+            throw OverflowError(std::string(text));
+        value = 0;
     } else if (ec != std::errc() || end != last) {
         throw TypeMismatchError(std::string(text));
     }
     return number.negative ? -value : value;
 }
 
+bool isBlankText(std::string_view text)
+{
+    return plainNumberText(text).empty();
+}
+
+void setDecimalSeparator(char separator)
+{
+    gDecimalSeparator = separator == ',' ? ',' : '.';
+}
+
 std::string vbaStrR8(double value)
 {
+    // A value no text can stand for is reported as the fault that made it.
+    if (std::isnan(value))
+        throw FloatingPointError(kNoFaultTest, FpInvalid);
+    if (std::isinf(value))
+        throw FloatingPointError(kNoFaultTest, FpOverflow);
     if (value == 0)
         return "0"; // and never "-0"
     char buffer[32];
     const auto result = std::to_chars(std::begin(buffer), std::end(buffer), value, std::chars_format::general, 15);
     std::string text(buffer, result.ptr);
     std::replace(text.begin(), text.end(), 'e', 'E');
+    std::replace(text.begin(), text.end(), '.', gDecimalSeparator);
     return text;
 }
 

@@ -8,15 +8,24 @@
 
 namespace forms {
 
-// Text to double. Blanks around the number, an optional sign, a decimal comma or point and
-// an optional exponent ("7,1", " -7.1e2 "). Correctly rounded. Empty text or text that is no
-// number throws TypeMismatchError. Beyond the double range: an infinity and the overflow
-// flag; too small: zero or a denormal, no error.
+// Text to double. Blanks around the number (spaces, tabs, non-breaking spaces), an optional
+// sign ('-' or U+2212), a decimal comma or point and an optional exponent ("7,1",
+// " -7.1e2 "). Correctly rounded. Empty text or text that is no number throws
+// TypeMismatchError; beyond the double range, OverflowError; too small gives zero or a
+// denormal, no error.
 double vbaR8Str(std::string_view text);
 
-// Double to its text form: at most 15 significant digits, no trailing zeros, a decimal
-// point, the exponent form ("1E+20", "1.5E-05") only from 1E+15 up and below 1E-04;
-// zero is "0".
+// Whether the text holds nothing but the blanks that vbaR8Str allows around a number.
+bool isBlankText(std::string_view text);
+
+// The decimal separator of vbaStrR8's text: '.' (the default) or ','; the start-up sets
+// the user's.
+void setDecimalSeparator(char separator);
+
+// Double to its text form: at most 15 significant digits, no trailing zeros, the decimal
+// separator set, the exponent form ("1E+20", "1.5E-05") only from 1E+15 up and below
+// 1E-04; zero is "0". An infinity throws FloatingPointError for an overflow, a NaN for an
+// invalid operation.
 std::string vbaStrR8(double value);
 
 // base raised to exponent, returned in the working format.

@@ -4,21 +4,22 @@
 // application, its event loop, the windows and the message box. The build links one side.
 
 #include "forms/FormWindow.h"
-#include "forms/RuntimeError.h"
 
 #include <memory>
-#include <span>
-#include <string_view>
+#include <string>
 
 namespace forms {
 
 class Form;
+struct ProjectDescription;
 
 namespace platform {
 
-// Sets up the windowing for the program before its first window. `icon` is an ICO file that
-// every window shows; `name` titles the runtime's messages.
-void start(std::string_view name, std::span<const unsigned char> icon);
+// Sets up the windowing for the program before its first window: the program's name titles
+// the runtime's messages, its icon and font serve every window.
+void start(const ProjectDescription& project);
+// The user's decimal separator, '.' or ','.
+char decimalSeparator();
 // Runs the event loop on this thread until quit(); gives the code quit() was called with.
 int run();
 // Ends run() once the event being handled is done.
@@ -29,9 +30,9 @@ void finish();
 // Builds the window of a loaded form from its layout.
 std::unique_ptr<FormWindow> createWindow(Form& form);
 
-// A message box with the error, titled with the program's name, modal to the window; returns
+// A message box with the text, titled with the program's name, modal to the window; returns
 // when it is closed.
-void showError(const RuntimeError& error, Form& window);
+void showError(const std::string& message, Form& window);
 
 } // namespace platform
 

@@ -17,7 +17,7 @@ namespace {
 std::vector<Form*> gLoadedForms;
 void showMessageBox(const RuntimeError& error, Form& window)
 {
-    platform::showError(error, window);
+    platform::showError(window.errorMessage(error), window);
 }
 
 ErrorReporter& reporter()
@@ -42,7 +42,9 @@ void ThunRTMain(const ProjectDescription& project)
     if (divideIsFlawed())
         *project.safeDivisionFlag = 1;
 
-    platform::start(project.programName, project.icon);
+    platform::start(project);
+    // Results are written as the user writes numbers; input takes either separator.
+    setDecimalSeparator(platform::decimalSeparator());
     int exitCode = 0;
     {
         Ref<Form> startup(static_cast<Form*>(project.startupForm->create()));

@@ -23,6 +23,11 @@ struct ProjectDescription {
     std::string_view programName;
     // The program's icon, an ICO file's bytes; every window shows it.
     std::span<const unsigned char> icon;
+    // The windows' font, a font file's bytes, so that no machine needs it installed.
+    std::span<const unsigned char> font;
+    // The toolkit's own texts in the windows' language (a Qt translation's bytes); empty
+    // where the system shows its own.
+    std::span<const unsigned char> toolkitTranslation;
     // The form list, in order; the startup form is one of them.
     std::span<const ClassRecord* const> forms;
     const ClassRecord* startupForm;
@@ -52,8 +57,8 @@ void checkCallResult(HResult result, const Object& object, std::string_view inte
 // Ends the program at once with exit code 0: every window goes, nothing is asked.
 void vbaEnd();
 
-// How a runtime error reaches the user. The default shows a modal message box titled with
-// the program's name; tests put their own in its place.
+// How a runtime error reaches the user. The default shows the window's errorMessage in a
+// modal message box titled with the program's name; tests put their own in its place.
 using ErrorReporter = std::function<void(const RuntimeError& error, Form& window)>;
 // Returns the reporter it replaces.
 ErrorReporter setErrorReporter(ErrorReporter reporter);

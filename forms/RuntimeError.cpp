@@ -58,7 +58,21 @@ std::string callFailedMessage(std::int32_t code, const std::string& objectName, 
         + "»: " + reason + ". Код ошибки " + hex + ", интерфейс " + interfaceId + ".";
 }
 
+// Longer texts are cut, so that a pasted page does not fill the message.
+constexpr std::size_t kQuotedCharacters = 24;
+
 } // namespace
+
+std::string quoted(std::string_view text)
+{
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // A UTF-8 character starts with any byte but a continuation byte.
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && ++characters > kQuotedCharacters)
+            return "«" + std::string(text.substr(0, i)) + "…»";
+    }
+    return "«" + std::string(text) + "»";
+}
 
 RuntimeError::RuntimeError(std::string message)
     : message_(std::move(message))
@@ -77,9 +91,19 @@ FpFault FloatingPointError::fault() const noexcept
     return faultOf(flags_);
 }
 
-TypeMismatchError::TypeMismatchError(std::string text)
-    : RuntimeError("Несоответствие типа: «" + text + "» не является числом.")
+ConversionError::ConversionError(std::string message, std::string text)
+    : RuntimeError(std::move(message))
     , text_(std::move(text))
+{
+}
+
+TypeMismatchError::TypeMismatchError(std::string text)
+    : ConversionError("Несоответствие типа: " + quoted(text) + " не является числом.", text)
+{
+}
+
+OverflowError::OverflowError(std::string text)
+    : ConversionError("Переполнение: число " + quoted(text) + " слишком велико.", text)
 {
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <exception>
 #include <string>
+#include <string_view>
 
 namespace forms {
 
@@ -24,6 +25,9 @@ private:
 // a later operation invalid).
 enum class FpFault { DivideByZero, Overflow, InvalidOperation };
 
+// The test number of a floating-point error that no fault test raised.
+inline constexpr int kNoFaultTest = 0;
+
 // A failed fault test: which of the formula's tests failed and which sticky flags it saw.
 class FloatingPointError : public RuntimeError {
 public:
@@ -38,16 +42,31 @@ private:
     unsigned flags_;
 };
 
-// Text that is no number where a number was needed.
-class TypeMismatchError : public RuntimeError {
+// A text that could not be converted to a number, as it was given.
+class ConversionError : public RuntimeError {
 public:
-    explicit TypeMismatchError(std::string text);
+    ConversionError(std::string message, std::string text);
 
     const std::string& text() const noexcept { return text_; }
 
 private:
     std::string text_;
 };
+
+// Text that is no number where a number was needed.
+class TypeMismatchError : public ConversionError {
+public:
+    explicit TypeMismatchError(std::string text);
+};
+
+// A number too large for a double.
+class OverflowError : public ConversionError {
+public:
+    explicit OverflowError(std::string text);
+};
+
+// A text as a message quotes it: in «», cut to a readable length.
+std::string quoted(std::string_view text);
 
 // An operation on an object of the runtime that can fail with a result code.
 enum class Operation { TextRead, TextWrite, Show, Unload };

@@ -1,12 +1,17 @@
 # embed_files(<header> <source> <name> <file> [<name> <file>...]): writes a header that
 # declares each file's bytes as resources::<name>, a span over a byte array of the file's
-# size, and the source that defines the arrays. Either is rewritten only when it changes.
+# size (an empty span for an empty file name), and the source that defines the arrays.
+# Either is rewritten only when it changes.
 function(embed_files header source)
     set(declarations "")
     set(definitions "")
-    set(pairs ${ARGN})
+    set(pairs "${ARGN}")
     while(pairs)
         list(POP_FRONT pairs name file)
+        if(file STREQUAL "")
+            string(APPEND declarations "inline constexpr std::span<const unsigned char> ${name}{};\n\n")
+            continue()
+        endif()
         file(SIZE "${file}" size)
         file(READ "${file}" hex HEX)
         string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")

@@ -81,8 +81,9 @@ ensure_packages() {
     return $status
 }
 
-# What building and running the program needs; the windows' font is DejaVu Sans Condensed.
-PROGRAM_PACKAGES=(cmake g++ make qt6-base-dev fonts-dejavu-extra)
+# What building and running the program needs; the build embeds Qt's Russian translation
+# (qtbase_ru.qm) from qt6-translations-l10n. The windows' font comes with the program.
+PROGRAM_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n)
 # What the tests need besides: GoogleTest, Google Benchmark, an X server with real input, a
 # clipboard and window properties for the end-to-end tests, and the Windows resource compiler
 # for the version block.

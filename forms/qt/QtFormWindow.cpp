@@ -4,11 +4,18 @@
 #include "forms/qt/ImageBox.h"
 #include "forms/qt/QtText.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 
 #include <algorithm>
 #include <utility>
@@ -31,6 +38,115 @@ QRect toQRect(const Twips& box)
 {
     const Pixels pixels = toPixels(box);
     return QRect(pixels.left, pixels.top, pixels.width, pixels.height);
+}
+
+// A single-line field holds no line break: text pasted or dropped into it keeps its first
+// line, as the platform's own single-line fields do.
+class TextField : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
+            pasteFirstLine(QClipboard::Clipboard);
+            event->accept();
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        // The X selection, pasted by the middle button.
+        if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()
+            && !isReadOnly()) {
+            deselect();
+            pasteFirstLine(QClipboard::Selection);
+            event->accept();
+            return;
+        }
+        QLineEdit::mouseReleaseEvent(event);
+    }
+
+    void contextMenuEvent(QContextMenuEvent* event) override
+    {
+        QMenu* menu = createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        for (QAction* action : menu->actions()) {
+            // The menu connects its paste item by name.
+            if (QObject::disconnect(action, SIGNAL(triggered()), this, SLOT(paste())))
+                connect(action, &QAction::triggered, this, [this] { pasteFirstLine(QClipboard::Clipboard); });
+        }
+        menu->popup(event->globalPos());
+    }
+
+    void dropEvent(QDropEvent* event) override
+    {
+        const QString text = event->mimeData()->text();
+        const QString line = firstLine(text);
+        if (line.size() == text.size()) {
+            QLineEdit::dropEvent(event);
+            return;
+        }
+        QMimeData cut;
+        cut.setText(line);
+        QDropEvent instead(event->position(), event->possibleActions(), &cut, event->buttons(), event->modifiers());
+        QLineEdit::dropEvent(&instead);
+        event->setDropAction(instead.dropAction());
+        event->setAccepted(instead.isAccepted());
+    }
+
+private:
+    static QString firstLine(const QString& text)
+    {
+        static const QString lineBreaks = QStringLiteral("\r\n\v\f\u0085\u2028\u2029");
+        const auto end = std::find_if(text.begin(), text.end(), [](QChar c) { return lineBreaks.contains(c); });
+        return text.left(end - text.begin());
+    }
+
+    void pasteFirstLine(QClipboard::Mode mode)
+    {
+        const QString line = firstLine(QGuiApplication::clipboard()->text(mode));
+        // What a paste of nothing does: nothing, unless it replaces a selection.
+        if (!line.isEmpty() || hasSelectedText())
+            insert(line);
+    }
+};
+
+// A focused button is pressed by Enter as well as by Space; it is still no default button.
+class Button : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            // A held key presses it once.
+            if (!event->isAutoRepeat())
+                click();
+            event->accept();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
+// A window placed partly off the available screen area is moved onto it.
+QRect ontoScreen(QRect place)
+{
+    QScreen* screen = QGuiApplication::screenAt(place.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return place;
+    const QRect available = screen->availableGeometry();
+    // Too large a window keeps its top left corner on the screen.
+    place.moveLeft(std::max(available.left(), std::min(place.left(), available.right() + 1 - place.width())));
+    place.moveTop(std::max(available.top(), std::min(place.top(), available.bottom() + 1 - place.height())));
+    return place;
 }
 
 // Closing through the frame unloads the window, as "Назад" does.
@@ -68,7 +184,7 @@ QtFormWindow::QtFormWindow(Form& form)
     font.setPixelSize(kFontPixelSize);
     window->setFont(font);
     // The client area, at its stored place on the screen.
-    window->setGeometry(toQRect(layout.client));
+    window->setGeometry(ontoScreen(toQRect(layout.client)));
 
     controls_.reserve(layout.controls.size());
     for (const ControlLayout& control : layout.controls) {
@@ -88,7 +204,7 @@ QWidget* QtFormWindow::createControl(Form& form, const ControlLayout& layout, QW
 {
     switch (layout.kind) {
     case ControlClass::CommandButton: {
-        auto* button = new QPushButton(plainCaption(layout.caption), parent);
+        auto* button = new Button(plainCaption(layout.caption), parent);
         // Enter starts nothing: no button is a default button.
         button->setAutoDefault(false);
         button->setDefault(false);
@@ -107,7 +223,7 @@ QWidget* QtFormWindow::createControl(Form& form, const ControlLayout& layout, QW
         return label;
     }
     case ControlClass::TextBox: {
-        auto* edit = new QLineEdit(toQString(layout.caption), parent);
+        auto* edit = new TextField(toQString(layout.caption), parent);
         edit->setFocusPolicy(Qt::StrongFocus);
         return edit;
     }
@@ -181,6 +297,8 @@ bool QtFormWindow::writeText(std::size_t control, std::string_view text)
     if (!edit)
         return false;
     edit->setText(toQString(text));
+    // Shown from its first character, as a platform edit field shows a text set on it.
+    edit->setCursorPosition(0);
     return true;
 }
 

@@ -24,6 +24,22 @@ RECT toRect(const Twips& box)
     return {pixels.left, pixels.top, pixels.left + pixels.width, pixels.top + pixels.height};
 }
 
+// A window placed partly off the work area of its monitor is moved onto it; too large a
+// window keeps its top left corner on it.
+RECT ontoScreen(RECT frame)
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromRect(&frame, MONITOR_DEFAULTTOPRIMARY), &monitor))
+        return frame;
+    const RECT& work = monitor.rcWork;
+    const LONG dx = std::max(work.left - frame.left, std::min(0L, work.right - frame.right));
+    OffsetRect(&frame, dx, 0);
+    const LONG dy = std::max(work.top - frame.top, std::min(0L, work.bottom - frame.bottom));
+    OffsetRect(&frame, 0, dy);
+    return frame;
+}
+
 } // namespace
 
 void Win32FormWindow::registerClass(HINSTANCE instance, HICON icon, HICON smallIcon)
@@ -51,6 +67,7 @@ Win32FormWindow::Win32FormWindow(Form& form)
     // The client area at its stored place on the screen, the frame around it.
     RECT frame = toRect(layout.client);
     AdjustWindowRectEx(&frame, style, FALSE, 0);
+    frame = ontoScreen(frame);
     window_ = CreateWindowExW(0, kClassName, toWide(layout.caption).c_str(), style, frame.left, frame.top,
         frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, this);
 

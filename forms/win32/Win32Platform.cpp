@@ -3,6 +3,7 @@
 #include "forms/Platform.h"
 
 #include "forms/Form.h"
+#include "forms/Runtime.h"
 #include "forms/win32/Win32FormWindow.h"
 #include "forms/win32/WideText.h"
 
@@ -17,11 +18,35 @@ namespace {
 
 std::wstring gProgramName;
 
+// Enter on a focused push button presses it, as Space does; a held key presses it once.
+// Enter anywhere else goes to the dialog manager, which finds no default button.
+bool pressesFocusedButton(const MSG& message)
+{
+    if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN)
+        return false;
+    HWND focus = GetFocus();
+    if (!focus || focus != message.hwnd)
+        return false;
+    wchar_t className[16] = {};
+    GetClassNameW(focus, className, 16);
+    const LONG_PTR type = GetWindowLongPtrW(focus, GWL_STYLE) & BS_TYPEMASK;
+    if (lstrcmpiW(className, L"Button") != 0 || (type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON))
+        return false;
+    const bool repeated = (message.lParam & (1L << 30)) != 0;
+    if (!repeated)
+        SendMessageW(focus, BM_CLICK, 0, 0);
+    return true;
+}
+
 } // namespace
 
-void start(std::string_view name, std::span<const unsigned char>)
+void start(const ProjectDescription& project)
 {
-    gProgramName = toWide(name);
+    gProgramName = toWide(project.programName);
+    // The windows' font, for this process only, where the system's own would not fit.
+    DWORD fonts = 0;
+    AddFontMemResourceEx(const_cast<unsigned char*>(project.font.data()), static_cast<DWORD>(project.font.size()),
+        nullptr, &fonts);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     // The executable's own icon group 1, the same picture as the icon file the Qt side shows.
     const auto icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
@@ -31,10 +56,19 @@ void start(std::string_view name, std::span<const unsigned char>)
     Win32FormWindow::registerClass(instance, icon, smallIcon);
 }
 
+char decimalSeparator()
+{
+    wchar_t separator[4] = {};
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4);
+    return separator[0] == L',' ? ',' : '.';
+}
+
 int run()
 {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (pressesFocusedButton(message))
+            continue;
         // Tab, Shift+Tab and the arrow keys move the focus as in a dialog box.
         HWND topLevel = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
         if (topLevel && IsDialogMessageW(topLevel, &message))
@@ -65,10 +99,10 @@ std::unique_ptr<FormWindow> createWindow(Form& form)
     return std::make_unique<Win32FormWindow>(form);
 }
 
-void showError(const RuntimeError& error, Form& window)
+void showError(const std::string& message, Form& window)
 {
     const auto* native = static_cast<const Win32FormWindow*>(window.window());
-    MessageBoxW(native ? native->handle() : nullptr, toWide(error.message()).c_str(), gProgramName.c_str(),
+    MessageBoxW(native ? native->handle() : nullptr, toWide(message).c_str(), gProgramName.c_str(),
         MB_OK | MB_ICONERROR);
 }
 

@@ -267,6 +267,29 @@ public:
     forms::HResult show() override { return static_cast<forms::HResult>(0x80004005u); }
 };
 
+TEST_F(AuthorCommandsTest, EnterOnAFocusedButtonPressesIt)
+{
+    const auto press = [](const Ref<forms::Control>& button, Qt::Key key) { QTest::keyClick(forms::qtWidget(*button), key); };
+    for (const auto& [box, value] : {std::pair{main->Text1(), "5"}, {main->Text2(), "2"}, {main->Text3(), "2"},
+             {main->Text4(), "7,1"}})
+        qobject_cast<QLineEdit*>(forms::qtWidget(*box))->setText(value);
+    press(main->Command1(), Qt::Key_Return);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(forms::qtWidget(*main->Text5()))->text(), QString("15.9556886690632"));
+
+    press(main->Command3(), Qt::Key_Enter);
+    ASSERT_TRUE(Form2DefaultInstance() && Form2DefaultInstance()->isLoaded());
+    press(Form2DefaultInstance()->Command1(), Qt::Key_Return);
+    EXPECT_FALSE(Form2DefaultInstance()->isLoaded());
+
+    press(main->Command3(), Qt::Key_Return);
+    EXPECT_EQ(runEventLoop([&] { press(Form2DefaultInstance()->Command2(), Qt::Key_Return); }), 0);
+    EXPECT_FALSE(main->isLoaded());
+    main->show();
+    EXPECT_EQ(runEventLoop([&] { press(main->Command2(), Qt::Key_Enter); }), 0);
+    EXPECT_FALSE(main->isLoaded());
+    EXPECT_TRUE(captured.messages.empty());
+}
+
 TEST_F(AuthorCommandsTest, FailedShowIsReportedWithTheAuthorWindowsInterface)
 {
     Form2DefaultInstance() = Ref<Form2>(new FailingShow);

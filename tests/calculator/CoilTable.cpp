@@ -88,6 +88,8 @@ int main(int argc, char** argv)
             line += " L " + digits17(L) + " " + forms::vbaStrR8(L);
         } catch (const forms::FloatingPointError& error) {
             line += " fault " + std::to_string(error.test()) + " " + std::to_string(error.flags());
+        } catch (const forms::ConversionError& error) {
+            line += " not read " + error.text();
         }
         std::printf("%s\n", line.c_str());
     }

@@ -1,10 +1,12 @@
 #include "calculator/Form1.h"
+#include "forms/Numeric.h"
 #include "forms/qt/QtFormWindow.h"
 #include "forms/RuntimeError.h"
 #include "support/NamedCase.h"
 #include "support/WindowTesting.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -226,8 +228,14 @@ TEST_F(Form1Test, TextTypedIntoTheOutputFieldChangesNothing)
 struct Failure {
     const char* name;
     const char *A, *B, *D, *f;
-    const char* message;
+    std::string message;
 };
+
+// The fields as the messages name them.
+const std::string kFieldA = "«длина излучателя (A)»";
+const std::string kFieldB = "«расстояние от точки питания антенны до катушки (B)»";
+const std::string kFieldD = "«диаметр провода (D)»";
+const std::string kFieldF = "«расчетная резонансная частота (f)»";
 
 class Failures : public Form1Test, public ::testing::WithParamInterface<Failure> {};
 
@@ -250,23 +258,98 @@ TEST_P(Failures, AreReportedAndLeaveEveryFieldAsItWas)
     EXPECT_EQ(reports.size(), 1u);
 }
 
+// One row for each kind of message: the field to correct and what is wrong with it.
 INSTANTIATE_TEST_SUITE_P(Form1, Failures,
-    ::testing::Values(Failure{"ZeroFrequency", "5", "2", "2", "0", "Ошибка вычисления: деление на ноль."},
-        Failure{"ArmShorterThanB", "1", "2", "2", "7.1", "Ошибка вычисления: недопустимая операция."},
+    ::testing::Values(Failure{"EmptyField", "5", " ", "2", "7.1", "Поле " + kFieldB + " пусто: введите число."},
+        Failure{"Letters", "5", "2", "два", "7.1", "В поле " + kFieldD + " не число: «два»."},
+        Failure{"LongTextIsCut", "5", "2", "2", "7,1 МГц, середина диапазона 40 м",
+            "В поле " + kFieldF + " не число: «7,1 МГц, середина диапаз…»."},
+        Failure{"NumberTooLarge", "1e400", "2", "2", "7.1", "Число «1e400» в поле " + kFieldA + " слишком велико."},
+        Failure{"ZeroFrequency", "5", "2", "2", "0", "Значение в поле " + kFieldF + " не может быть равно нулю."},
+        Failure{"ZeroDiameter", "5", "2", "0", "7.1", "Значение в поле " + kFieldD + " не может быть равно нулю."},
+        Failure{"ArmShorterThanB", "1", "2", "2", "7.1",
+            "Значение в поле " + kFieldA + " должно быть больше значения в поле " + kFieldB
+                + ", а значение в поле " + kFieldD + " — больше нуля."},
+        Failure{"NegativeFrequency", "5", "2", "2", "\u22127,1",
+            "Значение в поле " + kFieldB + " должно быть меньше 71,3 / f, а значение в поле " + kFieldF
+                + " — больше нуля."},
+        Failure{"ArmAtTheCoil", "1e-320", "0", "2", "7.1",
+            "Значение в поле " + kFieldB + " слишком близко к 71,3 / f или значение в поле " + kFieldA
+                + " слишком близко к значению в поле " + kFieldB + ": формула делит на их разность."},
         Failure{"HugeArm", "1e308", "0", "2", "7.1",
-            "Ошибка вычисления: переполнение, число вышло за допустимый диапазон."},
-        Failure{"EmptyField", "5", "", "2", "7.1", "Несоответствие типа: «» не является числом."},
-        Failure{"Letters", "5", "2", "два", "7.1", "Несоответствие типа: «два» не является числом."}),
+            "Значения в полях " + kFieldA + ", " + kFieldB + " слишком велики или слишком малы для расчета."}),
     caseName);
 
-TEST_F(Form1Test, OverflowInTheFrequencyTextFailsTheFirstTestButNotInTheOtherFields)
+TEST_F(Form1Test, NumberTooLargeIsReportedForEveryFieldBeforeAnyFaultTest)
 {
-    enter("5", "2", "2", "1e400");
-    calculate();
-    enter("5", "2", "1e400", "7.1");
-    calculate();
-    // An infinite diameter makes y zero: the logarithm's own fault, not the conversion's.
-    EXPECT_EQ(failedTests, (std::vector<int>{1, 6}));
+    const std::string fields[] = {kFieldA, kFieldB, kFieldD, kFieldF};
+    for (int i = 0; i < 4; ++i) {
+        std::vector<const char*> texts{"5", "2", "2", "7.1"};
+        texts[i] = "-1e400";
+        enter(texts[0], texts[1], texts[2], texts[3]);
+        calculate();
+        ASSERT_EQ(reports.size(), i + 1u);
+        EXPECT_EQ(reports[i], "Число «-1e400» в поле " + fields[i] + " слишком велико.");
+    }
+    EXPECT_TRUE(failedTests.empty());
+}
+
+struct Pasted {
+    const char* name;
+    // The frequency field before the paste, with the cursor at its start.
+    const char* before;
+    const char* clipboard;
+    const char* field;
+    // Text5 after a calculation with A = 5, B = 2, D = 2, or the message.
+    std::string gives;
+};
+
+class PastedTexts : public Form1Test, public ::testing::WithParamInterface<Pasted> {};
+
+TEST_P(PastedTexts, KeepTheirFirstLineAndTheBlanksAroundANumber)
+{
+    const Pasted& c = GetParam();
+    enter("5", "2", "2", c.before);
+    QLineEdit* field = box("Text4");
+    field->setCursorPosition(0);
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(c.clipboard));
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field->text().toStdString(), c.field);
+    const std::string result = calculate();
+    EXPECT_EQ(reports.empty() ? result : reports[0], c.gives);
+}
+
+INSTANTIATE_TEST_SUITE_P(Form1, PastedTexts,
+    ::testing::Values(Pasted{"LineBreak", "", "7,1\n", "7,1", "15.9556886690632"},
+        Pasted{"CarriageReturnAndLineBreak", "", "7,1\r\n", "7,1", "15.9556886690632"},
+        Pasted{"TwoLines", "", "7,1\r\n8,2\r\n", "7,1", "15.9556886690632"},
+        Pasted{"UnicodeLineSeparator", "", "7,1\u20288,2", "7,1", "15.9556886690632"},
+        Pasted{"AroundTheInsertionPoint", "1", "7,\n9", "7,1", "15.9556886690632"},
+        Pasted{"NoBreakSpaces", "", "\u00A07,1\u00A0", "\u00A07,1\u00A0", "15.9556886690632"},
+        Pasted{"NarrowNoBreakSpace", "", "7,1\u202F", "7,1\u202F", "15.9556886690632"},
+        Pasted{"MinusSign", "", "\u22127,1", "\u22127,1",
+            "Значение в поле " + kFieldB + " должно быть меньше 71,3 / f, а значение в поле " + kFieldF
+                + " — больше нуля."},
+        Pasted{"LineBreakFirst", "", "\n7,1", "", "Поле " + kFieldF + " пусто: введите число."}),
+    caseName);
+
+TEST_F(Form1Test, ResultShowsFromItsFirstCharacter)
+{
+    enter("10.0000003", "2", "2", "7.13");
+    EXPECT_EQ(calculate(), "-5.33592933711212E-07");
+    EXPECT_EQ(box("Text5")->cursorPosition(), 0);
+}
+
+TEST_F(Form1Test, ResultHasTheDecimalSeparatorSetAndInputTakesBoth)
+{
+    forms::setDecimalSeparator(',');
+    enter("5", "2", "2", "7.1");
+    const std::string withPoint = calculate();
+    enter("5", "2", "2", "7,1");
+    const std::string withComma = calculate();
+    forms::setDecimalSeparator('.');
+    EXPECT_EQ(withPoint, "15,9556886690632");
+    EXPECT_EQ(withComma, "15,9556886690632");
 }
 
 TEST_F(Form1Test, FaultInTheLastTestLeavesTheOutputFieldAsItWas)
@@ -311,7 +394,7 @@ TEST_F(Form1Test, OutputFieldIsTouchedOnlyAfterTheLastFaultTest)
     enter("5", "2", "2", "7.1");
     QTest::mouseClick(widget("Command1"), Qt::LeftButton);
     ASSERT_EQ(reports.size(), 2u);
-    EXPECT_EQ(reports[0], "Ошибка вычисления: деление на ноль.");
+    EXPECT_EQ(reports[0], "Значение в поле «расчетная резонансная частота (f)» не может быть равно нулю.");
     EXPECT_EQ(reports[1],
         "Не удалось выполнить операцию «запись текста (Text)» над объектом «Text5»: объект больше не существует. "
         "Код ошибки 0x80010108, интерфейс {33AD4EE1-6699-11CF-B70C-00AA0060D393}.");

@@ -37,5 +37,6 @@ done
 
 click_at "$author" 76 236 # Выход
 wait_for_exit "$pid"
-[ "$exit_code" = 0 ] || fail "exit code $exit_code"
+code=$exit_code
+[ "$code" = 0 ] || fail "exit code $code"
 echo "PASS: opened, went back, opened again, ended with exit code 0"

@@ -62,5 +62,6 @@ result=$(xclip -o -selection clipboard)
 
 click_at "$window" 344 328 # выход
 wait_for_exit "$pid"
-[ "$exit_code" = 0 ] || fail "exit code $exit_code"
+code=$exit_code
+[ "$code" = 0 ] || fail "exit code $code"
 echo "PASS: L = $result, exit code 0"

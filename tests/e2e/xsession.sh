@@ -69,8 +69,8 @@ click_at() {
     sleep 0.2
 }
 
-# Waits for a process to end and sets exit_code to its exit code. In this shell, not in a
-# command substitution: only the shell that started the process can wait for it.
+# Waits for a process to end and sets exit_code to its exit code. Not in a subshell: only
+# the shell that started the process can wait for it.
 wait_for_exit() {
     local pid=$1
     for _ in $(seq 100); do

@@ -5,6 +5,10 @@
 #include "support/WindowTesting.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +35,10 @@ namespace {
 class TestForm : public Form {
 public:
     TestForm();
+    explicit TestForm(const forms::FormLayout& layout)
+        : Form(layout)
+    {
+    }
 
     int Go_Click()
     {
@@ -157,6 +166,52 @@ TEST_F(FormTest, RuntimeErrorLeavingAClickIsReportedAndTheWindowReleased)
     QTest::mouseClick(widgetOf<QPushButton>(*form, "Go"), Qt::LeftButton);
     EXPECT_EQ(form->clicks, 2);
     EXPECT_EQ(reports.size(), 1u);
+}
+
+TEST_F(FormTest, TextDroppedOrPastedFromTheMenuKeepsItsFirstLine)
+{
+    form->show();
+    auto* edit = widgetOf<QLineEdit>(*form, "First");
+    QMimeData dragged;
+    dragged.setText("7,1\r\n8,2");
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(edit, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(edit, &drop);
+    EXPECT_EQ(edit->text(), QString("7,1"));
+
+    edit->clear();
+    QGuiApplication::clipboard()->setText("5\n6");
+    QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(5, 5), edit->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(edit, &menuEvent);
+    QMenu* menu = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* shown = qobject_cast<QMenu*>(window); shown && shown->isVisible())
+            menu = shown;
+    }
+    ASSERT_NE(menu, nullptr);
+    const auto actions = menu->actions();
+    const auto paste = std::find_if(actions.begin(), actions.end(),
+        [](QAction* action) { return action->text().startsWith(QLineEdit::tr("&Paste")); });
+    ASSERT_NE(paste, actions.end());
+    (*paste)->trigger();
+    menu->close();
+    EXPECT_EQ(edit->text(), QString("5"));
+}
+
+TEST_F(FormTest, WindowPartlyOffTheScreenIsMovedOntoIt)
+{
+    // The screen is 1280 x 1024; the window 300 x 220.
+    forms::FormLayout bottomRight = kLayout;
+    bottomRight.client = {1200 * 15, 900 * 15, 4500, 3300};
+    forms::FormLayout topLeft = kLayout;
+    topLeft.client = {-50 * 15, -20 * 15, 4500, 3300};
+    for (const auto& [layout, place] :
+        {std::pair{&bottomRight, QRect(980, 804, 300, 220)}, {&topLeft, QRect(0, 0, 300, 220)}}) {
+        const Ref<TestForm> moved(new TestForm(*layout));
+        moved->load();
+        EXPECT_EQ(forms::qtWidget(*moved)->geometry(), place);
+    }
 }
 
 TEST_F(FormTest, ControlReferencesAreCountedAndReleased)

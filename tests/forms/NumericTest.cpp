@@ -52,7 +52,12 @@ INSTANTIATE_TEST_SUITE_P(TextConversion, ReadsNumber,
         TextToNumber{"Denormal", "1e-310", 1e-310}, TextToNumber{"UnderflowToZero", "1e-400", 0.0},
         TextToNumber{"NegativeUnderflowToZero", "-1e-400", -0.0},
         TextToNumber{"UnderflowWithManyDigits", "0,000000001e-320", 0.0},
-        TextToNumber{"HugeNegativeExponent", "5e-99999999999999999999", 0.0}),
+        TextToNumber{"HugeNegativeExponent", "5e-99999999999999999999", 0.0},
+        // As spreadsheets and web pages write numbers.
+        TextToNumber{"NoBreakSpacesAround", "\u00A07,1\u00A0", 7.1},
+        TextToNumber{"NarrowAndFigureSpaces", "\u202F\u2007 7,1 \u202F", 7.1},
+        TextToNumber{"MinusSignCharacter", "\u22122,5", -2.5},
+        TextToNumber{"MinusSignInExponent", "2,5e\u22122", 0.025}),
     caseName);
 
 struct Malformed {
@@ -70,7 +75,7 @@ TEST_P(RejectsText, WithTypeMismatchQuotingIt)
         FAIL() << "accepted \"" << text << '"';
     } catch (const TypeMismatchError& error) {
         EXPECT_EQ(error.text(), text);
-        EXPECT_NE(error.message().find("«" + text + "»"), std::string::npos) << error.message();
+        EXPECT_NE(error.message().find(forms::quoted(text)), std::string::npos) << error.message();
     }
 }
 
@@ -80,17 +85,20 @@ INSTANTIATE_TEST_SUITE_P(TextConversion, RejectsText,
         Malformed{"PointAndComma", "7.1,2"}, Malformed{"BlankInside", "7 1"}, Malformed{"LoneSeparator", ","},
         Malformed{"DoubleSign", "--1"}, Malformed{"SignOnly", "-"}, Malformed{"ExponentWithoutDigits", "1e"},
         Malformed{"ExponentSignWithoutDigits", "1e+"}, Malformed{"ExponentWithoutMantissa", "e5"},
-        Malformed{"Hexadecimal", "0x10"}, Malformed{"Infinity", "inf"}, Malformed{"NotANumber", "nan"}),
+        Malformed{"Hexadecimal", "0x10"}, Malformed{"Infinity", "inf"}, Malformed{"NotANumber", "nan"},
+        Malformed{"NoBreakSpaceInside", "7\u00A0100"}, Malformed{"LineBreakAfter", "7,1\n"},
+        Malformed{"HalfAMinusSign", "\xE2\x88""1"}),
     caseName);
 
-TEST_F(NumericTest, NumberBeyondDoubleRangeIsInfinityWithOverflowFlag)
+TEST_F(NumericTest, NumberBeyondDoubleRangeIsAnOverflowErrorQuotingIt)
 {
     for (const char* text : {"1e400", "-1,8e308", "123456789e99999999999"}) {
-        forms::clearFpFlags();
-        const double value = vbaR8Str(text);
-        EXPECT_TRUE(std::isinf(value)) << text;
-        EXPECT_EQ(std::signbit(value), text[0] == '-') << text;
-        EXPECT_EQ(forms::pendingFpFaults(), unsigned(forms::FpOverflow)) << text;
+        try {
+            vbaR8Str(text);
+            ADD_FAILURE() << "accepted " << text;
+        } catch (const forms::OverflowError& error) {
+            EXPECT_EQ(error.text(), text);
+        }
     }
 }
 
@@ -101,8 +109,7 @@ TEST_F(NumericTest, OverflowStartsHalfwayPastTheLargestDouble)
         EXPECT_EQ(vbaR8Str(text), std::numeric_limits<double>::max()) << text;
         EXPECT_EQ(forms::pendingFpFaults(), 0u) << text;
     }
-    EXPECT_TRUE(std::isinf(vbaR8Str("1.7976931348623159e308")));
-    EXPECT_EQ(forms::pendingFpFaults(), unsigned(forms::FpOverflow));
+    EXPECT_THROW(vbaR8Str("1.7976931348623159e308"), forms::OverflowError);
 }
 
 struct NumberToText {
@@ -130,6 +137,20 @@ INSTANTIATE_TEST_SUITE_P(TextConversion, WritesText,
         NumberToText{"ThreeDigitExponent", 1e-100, "1E-100"},
         NumberToText{"LargestDouble", std::numeric_limits<double>::max(), "1.79769313486232E+308"}),
     caseName);
+
+TEST_F(NumericTest, ValueThatNoTextStandsForIsTheFaultThatMadeIt)
+{
+    using forms::FloatingPointError;
+    for (const double value : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+             std::numeric_limits<double>::quiet_NaN()}) {
+        try {
+            vbaStrR8(value);
+            ADD_FAILURE() << "wrote " << value;
+        } catch (const FloatingPointError& error) {
+            EXPECT_EQ(error.fault(), std::isnan(value) ? forms::FpFault::InvalidOperation : forms::FpFault::Overflow);
+        }
+    }
+}
 
 TEST_F(NumericTest, TextFormReadsBackToFifteenDigits)
 {

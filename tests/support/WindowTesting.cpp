@@ -11,8 +11,8 @@
 #include <gtest/gtest.h>
 
 CapturedReports::CapturedReports()
-    : previous_(forms::setErrorReporter([this](const forms::RuntimeError& error, forms::Form&) {
-        messages.push_back(error.message());
+    : previous_(forms::setErrorReporter([this](const forms::RuntimeError& error, forms::Form& window) {
+        messages.push_back(window.errorMessage(error));
         if (onReport)
             onReport(error);
     }))

@@ -12,7 +12,8 @@
 #include <string>
 #include <vector>
 
-// While it lives, runtime errors are collected here instead of being shown.
+// While it lives, runtime errors are collected here, as their windows phrase them, instead
+// of being shown.
 class CapturedReports {
 public:
     CapturedReports();

@@ -2,6 +2,7 @@
 // boxes, focus order, the calculation through the real buttons, and the author window
 // unloading itself from inside its own click.
 
+#include "app/Project.h"
 #include "author/Form2.h"
 #include "calculator/Form1.h"
 #include "forms/Platform.h"
@@ -56,7 +57,7 @@ void click(const forms::Control& button)
 
 class Win32Windows : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { forms::platform::start("ShortDipole", {}); }
+    static void SetUpTestSuite() { forms::platform::start(shortDipoleProject()); }
 
     void SetUp() override
     {
