@@ -98,6 +98,33 @@ TEST_F(Win32Windows, MainWindowHasItsClientAreaAtItsPlace)
     EXPECT_EQ(textOf(handleOf(*main)), L"ZELMOR расчет укороченого диполя");
 }
 
+// A window stored beyond the screen's right and bottom edges.
+class FarAway : public forms::Form {
+public:
+    FarAway() : Form(kLayout) {}
+
+private:
+    static constexpr forms::ControlLayout kControls[] = {
+        {forms::ControlClass::Label, "Label1", "далеко", {120, 120, 1200, 300}, 0}};
+    static constexpr forms::FormLayout kLayout{"FarAway", "Далеко", {150000, 150000, 6000, 4500}, kControls,
+        {1, 0, -1, "FarAway"}};
+};
+
+TEST_F(Win32Windows, WindowStoredOffTheScreenOpensOnIt)
+{
+    const Ref<FarAway> distant(new FarAway);
+    distant->show();
+    RECT frame;
+    GetWindowRect(handleOf(*distant), &frame);
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_LE(frame.right, work.right);
+    EXPECT_LE(frame.bottom, work.bottom);
+    EXPECT_GE(frame.left, work.left);
+    EXPECT_GE(frame.top, work.top);
+    distant->unload();
+}
+
 TEST_F(Win32Windows, EveryCaptionShowsWholeInItsBox)
 {
     click(*main->Command3());
