@@ -240,11 +240,7 @@ bool divideIsFlawed()
     // The classic check: a correct divide leaves no remainder here, the flawed one 256.
     const volatile double dividend = 4195835;
     const volatile double divisor = 3145727;
-    // Each result stored as a double: carried in the working format, the product would
-    // miss the dividend by the quotient's extra bits on a sound processor too.
-    const volatile double quotient = dividend / divisor;
-    const volatile double product = quotient * divisor;
-    return dividend - product != 0;
+    return dividend - (dividend / divisor) * divisor != 0;
 }
 
 } // namespace forms
