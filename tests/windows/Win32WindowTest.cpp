@@ -173,8 +173,16 @@ TEST_F(Win32Windows, CalculateWritesLAndAFaultLeavesItAsItWas)
     type(main->Text2(), L"2");
     type(main->Text3(), L"2");
     type(main->Text4(), L"7,1");
+    // The output field scrolled to the end of a long text before the result comes.
+    HWND output = handleOf(*main->Text5());
+    SetWindowTextW(output, L"12345678901234567890123456789012345678901234567890");
+    SendMessageW(output, EM_SETSEL, 50, 50);
+    SendMessageW(output, EM_SCROLLCARET, 0, 0);
     click(*main->Command1());
-    EXPECT_EQ(textOf(handleOf(*main->Text5())), L"15.9556886690632");
+    EXPECT_EQ(textOf(output), L"15.9556886690632");
+    DWORD caret = 1;
+    SendMessageW(output, EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
+    EXPECT_EQ(caret, 0u) << "shown from its first character";
     EXPECT_TRUE(reports.empty());
 
     type(main->Text2(), L"5");
