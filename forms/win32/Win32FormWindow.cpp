@@ -82,7 +82,7 @@ Win32FormWindow::Win32FormWindow(Form& form)
         }
     }
     // Tab and Shift+Tab follow the order of creation, so the controls are created in focus
-    // order, those without a place in it last.
+    // order, those without a place in it (kNoTabIndex, the largest as unsigned) last.
     std::vector<std::size_t> order(layout.controls.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = i;
@@ -109,7 +109,7 @@ HWND Win32FormWindow::createControl(const ControlLayout& layout, std::size_t ind
     switch (layout.kind) {
     case ControlClass::CommandButton:
         windowClass = L"BUTTON";
-        // A plain push button: none is the default button, so Enter presses none.
+        // A plain push button: none is the default button, so Enter in a field presses none.
         style |= BS_PUSHBUTTON | WS_TABSTOP;
         break;
     case ControlClass::Label:
