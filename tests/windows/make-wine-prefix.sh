@@ -3,5 +3,6 @@
 set -euo pipefail
 rm -rf "$WINEPREFIX"
 unset DISPLAY
-WINEDEBUG=-all wineboot -i
+# No .NET or HTML engine: the programs need neither, and Wine would offer to download them.
+WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all wineboot -i
 wineserver -w
