@@ -227,6 +227,9 @@ TEST_F(Win32Windows, AuthorWindowOpensUnownedAndBackUnloadsItFromItsOwnClick)
 
     click(*main->Command3());
     EXPECT_TRUE(author->isLoaded()) << "opened again, the same object";
+    SendMessageW(handleOf(*author), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(author->isLoaded()) << "closed through its frame";
+    EXPECT_TRUE(main->isLoaded());
 }
 
 } // namespace
