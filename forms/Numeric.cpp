@@ -13,8 +13,11 @@ namespace forms {
 
 namespace {
 
-// Spreadsheets and web pages put non-breaking spaces around and inside numbers.
-constexpr std::string_view kWideBlanks[] = {
+// The blanks allowed around a number; spreadsheets and web pages put non-breaking spaces
+// there.
+constexpr std::string_view kBlanks[] = {
+    " ",
+    "\t",
     "\u00A0", // no-break space
     "\u2007", // figure space
     "\u202F", // narrow no-break space
@@ -24,24 +27,11 @@ constexpr std::string_view kMinusSign = "\u2212";
 
 char gDecimalSeparator = '.';
 
-// The length of the blank that `s` starts with, or 0.
-std::size_t leadingBlank(std::string_view s)
+// The length of the blank that `s` starts with (or, `atEnd`, ends with), or 0.
+std::size_t blankAt(std::string_view s, bool atEnd)
 {
-    if (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        return 1;
-    for (const std::string_view blank : kWideBlanks) {
-        if (s.starts_with(blank))
-            return blank.size();
-    }
-    return 0;
-}
-
-std::size_t trailingBlank(std::string_view s)
-{
-    if (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        return 1;
-    for (const std::string_view blank : kWideBlanks) {
-        if (s.ends_with(blank))
+    for (const std::string_view blank : kBlanks) {
+        if (atEnd ? s.ends_with(blank) : s.starts_with(blank))
             return blank.size();
     }
     return 0;
@@ -50,9 +40,9 @@ std::size_t trailingBlank(std::string_view s)
 // The text without the blanks around it, with each minus sign written as '-'.
 std::string plainNumberText(std::string_view text)
 {
-    while (const std::size_t n = leadingBlank(text))
+    while (const std::size_t n = blankAt(text, false))
         text.remove_prefix(n);
-    while (const std::size_t n = trailingBlank(text))
+    while (const std::size_t n = blankAt(text, true))
         text.remove_suffix(n);
     std::string plain;
     plain.reserve(text.size());

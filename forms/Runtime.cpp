@@ -15,6 +15,7 @@ namespace forms {
 namespace {
 
 std::vector<Form*> gLoadedForms;
+
 void showMessageBox(const RuntimeError& error, Form& window)
 {
     platform::showError(window.errorMessage(error), window);
@@ -57,6 +58,7 @@ void ThunRTMain(const ProjectDescription& project)
     }
     std::exit(exitCode);
 }
+
 void vbaExceptHandler(Form& window, ClickProcedure procedure)
 {
     const Ref<Form> frame(&window);
