@@ -8,11 +8,17 @@ namespace calculator {
 
 namespace {
 
+// The input's name in messages, in «».
+std::string nameOf(std::span<const InputField> fields, CoilInput input)
+{
+    const auto it = std::find_if(fields.begin(), fields.end(), [&](const InputField& f) { return f.input == input; });
+    return "«" + std::string(it == fields.end() ? std::string_view("?") : it->name) + "»";
+}
+
 // "в поле «…»" for one input.
 std::string field(std::span<const InputField> fields, CoilInput input)
 {
-    const auto it = std::find_if(fields.begin(), fields.end(), [&](const InputField& f) { return f.input == input; });
-    return it == fields.end() ? std::string() : "в поле «" + std::string(it->name) + "»";
+    return "в поле " + nameOf(fields, input);
 }
 
 std::string conversionMessage(const forms::ConversionError& error, const InputField& input)
@@ -37,8 +43,8 @@ std::string faultMessage(const CoilFault& fault, std::span<const InputField> fie
         return "Значение " + field(fields, A) + " должно быть больше значения " + field(fields, B) + ", а значение "
             + field(fields, D) + " — больше нуля.";
     case CoilFaultCause::CoilBeyondResonantArm:
-        return "Значение " + field(fields, B) + " должно быть меньше 71,3 / f, а значение " + field(fields, f)
-            + " — больше нуля.";
+        return "Значение " + field(fields, B) + " должно быть меньше 71,3 / f, а значения " + field(fields, f)
+            + " и " + field(fields, D) + " — больше нуля.";
     case CoilFaultCause::CoilAtResonantArmOrArmAtCoil:
         return "Значение " + field(fields, B) + " слишком близко к 71,3 / f или значение " + field(fields, A)
             + " слишком близко к значению " + field(fields, B) + ": формула делит на их разность.";
@@ -46,14 +52,10 @@ std::string faultMessage(const CoilFault& fault, std::span<const InputField> fie
         break;
     }
     std::string where;
-    for (const CoilInput input : fault.inputs) {
-        const auto it
-            = std::find_if(fields.begin(), fields.end(), [&](const InputField& f) { return f.input == input; });
-        if (it != fields.end())
-            where += (where.empty() ? "«" : ", «") + std::string(it->name) + "»";
-    }
-    return fault.inputs.size() == 1 ? "Значение в поле " + where + " слишком велико или слишком мало для расчета."
-                                    : "Значения в полях " + where + " слишком велики или слишком малы для расчета.";
+    for (const CoilInput input : fault.inputs)
+        where += (where.empty() ? "" : ", ") + nameOf(fields, input);
+    // Every step reads at least two inputs.
+    return "Значения в полях " + where + " слишком велики или слишком малы для расчета.";
 }
 
 } // namespace

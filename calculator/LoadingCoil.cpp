@@ -112,27 +112,24 @@ CoilFault coilFault(int test, forms::FpFault fault)
         {}, kBf, kAB, kABf, kABf, kABD, kABD, kBf, kBf, kBDf, kBDf, kABDf};
 
     const std::span<const CoilInput> inputs = test >= 1 && test <= 11 ? kStepInputs[test] : kABDf;
-    const bool overflow = fault == forms::FpFault::Overflow;
-    // From finite inputs a division by zero or an invalid operation has one cause per test;
-    // the logarithms and the last step fail on any fault for the same reason.
-    switch (test) {
-    case 1:
-        if (fault == forms::FpFault::DivideByZero)
+    // From finite inputs a division by zero or an invalid operation has one cause per test:
+    // f = 0 at test 1, D = 0 at test 5, a logarithm of zero or less at tests 6 and 10, a
+    // divisor P or Q of zero at test 11. An overflow only says the numbers are too far out.
+    if (fault != forms::FpFault::Overflow) {
+        switch (test) {
+        case 1:
             return {CoilFaultCause::ZeroFrequency, inputs};
-        break;
-    case 5:
-    case 9:
-        if (!overflow)
+        case 5:
             return {CoilFaultCause::ZeroDiameter, inputs};
-        break;
-    case 6:
-        return {CoilFaultCause::ArmNotLongerThanCoil, inputs};
-    case 10:
-        return {CoilFaultCause::CoilBeyondResonantArm, inputs};
-    case 11:
-        return {CoilFaultCause::CoilAtResonantArmOrArmAtCoil, inputs};
-    default:
-        break;
+        case 6:
+            return {CoilFaultCause::ArmNotLongerThanCoil, inputs};
+        case 10:
+            return {CoilFaultCause::CoilBeyondResonantArm, inputs};
+        case 11:
+            return {CoilFaultCause::CoilAtResonantArmOrArmAtCoil, inputs};
+        default:
+            break;
+        }
     }
     return {CoilFaultCause::OutOfRange, inputs};
 }

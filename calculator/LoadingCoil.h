@@ -49,7 +49,7 @@ enum class CoilFaultCause {
     ZeroFrequency, // f is 0
     ZeroDiameter, // D is 0
     ArmNotLongerThanCoil, // A is not longer than B (or D is negative)
-    CoilBeyondResonantArm, // B is not shorter than 71.3 / f, or f is negative
+    CoilBeyondResonantArm, // B is not shorter than 71.3 / f, or f or D is negative
     CoilAtResonantArmOrArmAtCoil, // B (nearly) equals 71.3 / f, or A (nearly) equals B
     OutOfRange, // the inputs of the step are too large or too small for it
 };

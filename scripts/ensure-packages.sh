@@ -18,7 +18,7 @@ fetch_lagging_i386_packages() {
     shift
     local closure installed
     closure=$(apt-cache depends --recurse --no-recommends --no-suggests --no-conflicts --no-breaks \
-        --no-replaces --no-enhances "$@" | grep -v '^[ <]' | sed 's/:i386$//' | sort -u)
+        --no-replaces --no-enhances "$@" | grep -v '^[ <]' | sed 's/:i386$//' | sort -u) || true
     installed=$(dpkg-query -W -f='${Package} ${Architecture} ${Multi-Arch}\n' \
         | awk '$2 == "amd64" && $3 == "same" { print $1 }' | sort -u)
     local name candidate uri file
@@ -26,7 +26,7 @@ fetch_lagging_i386_packages() {
         candidate=$(apt-cache policy "$name:amd64" | awk '/Candidate:/ { print $2 }')
         apt-cache madison "$name:i386" | awk -v v="$candidate" '$3 == v { found = 1 } END { exit !found }' \
             && continue
-        uri=$(apt-get download --print-uris "$name:amd64=$candidate" 2>/dev/null | awk '{ print $1 }' | tr -d "'")
+        uri=$(apt-get download --print-uris "$name:amd64=$candidate" 2>/dev/null | awk '{ print $1 }' | tr -d "'") || true
         [ -n "$uri" ] || continue
         uri=${uri%_amd64.deb}_i386.deb
         file=$dir/${name}_i386.deb

@@ -271,11 +271,12 @@ INSTANTIATE_TEST_SUITE_P(Form1, Failures,
             "Значение в поле " + kFieldA + " должно быть больше значения в поле " + kFieldB
                 + ", а значение в поле " + kFieldD + " — больше нуля."},
         Failure{"NegativeFrequency", "5", "2", "2", "\u22127,1",
-            "Значение в поле " + kFieldB + " должно быть меньше 71,3 / f, а значение в поле " + kFieldF
-                + " — больше нуля."},
+            "Значение в поле " + kFieldB + " должно быть меньше 71,3 / f, а значения в поле " + kFieldF
+                + " и в поле " + kFieldD + " — больше нуля."},
+        // An overflow in the last step says only that the numbers are too far out.
         Failure{"ArmAtTheCoil", "1e-320", "0", "2", "7.1",
-            "Значение в поле " + kFieldB + " слишком близко к 71,3 / f или значение в поле " + kFieldA
-                + " слишком близко к значению в поле " + kFieldB + ": формула делит на их разность."},
+            "Значения в полях " + kFieldA + ", " + kFieldB + ", " + kFieldD + ", " + kFieldF
+                + " слишком велики или слишком малы для расчета."},
         Failure{"HugeArm", "1e308", "0", "2", "7.1",
             "Значения в полях " + kFieldA + ", " + kFieldB + " слишком велики или слишком малы для расчета."}),
     caseName);
@@ -328,8 +329,8 @@ INSTANTIATE_TEST_SUITE_P(Form1, PastedTexts,
         Pasted{"NoBreakSpaces", "", "\u00A07,1\u00A0", "\u00A07,1\u00A0", "15.9556886690632"},
         Pasted{"NarrowNoBreakSpace", "", "7,1\u202F", "7,1\u202F", "15.9556886690632"},
         Pasted{"MinusSign", "", "\u22127,1", "\u22127,1",
-            "Значение в поле " + kFieldB + " должно быть меньше 71,3 / f, а значение в поле " + kFieldF
-                + " — больше нуля."},
+            "Значение в поле " + kFieldB + " должно быть меньше 71,3 / f, а значения в поле " + kFieldF
+                + " и в поле " + kFieldD + " — больше нуля."},
         Pasted{"LineBreakFirst", "", "\n7,1", "", "Поле " + kFieldF + " пусто: введите число."}),
     caseName);
 
