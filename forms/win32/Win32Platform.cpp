@@ -65,7 +65,9 @@ char decimalSeparator()
 
 int run()
 {
-    MSG message;
+    // A failing GetMessageW (-1) ends the loop too, with no exit code of its own.
+    MSG message{};
+    message.wParam = static_cast<WPARAM>(-1);
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (pressesFocusedButton(message))
             continue;
