@@ -3,6 +3,8 @@
 #include "forms/FloatingPoint.h"
 #include "forms/Numeric.h"
 
+#include <utility>
+
 namespace calculator {
 
 namespace {
@@ -98,7 +100,7 @@ double loadingCoilInductance(double A, double B, double D, double f)
     return loadingCoilStage2(f, loadingCoilStage1(A, B, D, f));
 }
 
-CoilFault coilFault(int test, forms::FpFault fault)
+CoilFault coilFault(int test, forms::FpFault fault, const CoilValues& values)
 {
     using enum CoilInput;
     static constexpr CoilInput kBf[] = {B, f};
@@ -112,26 +114,44 @@ CoilFault coilFault(int test, forms::FpFault fault)
         {}, kBf, kAB, kABf, kABf, kABD, kABD, kBf, kBf, kBDf, kBDf, kABDf};
 
     const std::span<const CoilInput> inputs = test >= 1 && test <= 11 ? kStepInputs[test] : kABDf;
-    // From finite inputs a division by zero or an invalid operation has one cause per test:
-    // f = 0 at test 1, D = 0 at test 5, a logarithm of zero or less at tests 6 and 10, a
-    // divisor P or Q of zero at test 11. An overflow only says the numbers are too far out.
+    // An overflow only says the numbers are too far out. From finite inputs a division by
+    // zero or an invalid operation comes from f = 0 at test 1, D = 0 at test 5, a logarithm
+    // of zero or less at tests 6 and 10, and a divisor of zero at test 11; where a value too
+    // small for a double stands behind it instead, the numbers are too far out as well.
     if (fault != forms::FpFault::Overflow) {
+        const auto [a, b, d, freq] = values;
+        // As the formula forms it, in the working format.
+        const long double resonantArm = 71.3L / freq;
         switch (test) {
         case 1:
-            return {CoilFaultCause::ZeroFrequency, inputs};
+            return {CoilFaultCause::ZeroFrequency, {}, inputs};
         case 5:
-            return {CoilFaultCause::ZeroDiameter, inputs};
+            return {CoilFaultCause::ZeroDiameter, {}, inputs};
         case 6:
-            return {CoilFaultCause::ArmNotLongerThanCoil, inputs};
-        case 10:
-            return {CoilFaultCause::CoilBeyondResonantArm, inputs};
+        case 10: {
+            std::vector<CoilCondition> broken;
+            if (!(a > b))
+                broken.push_back(CoilCondition::ArmLongerThanCoil);
+            // With a negative f it is f that is wrong.
+            if (freq > 0 && !(b < resonantArm))
+                broken.push_back(CoilCondition::CoilShorterThanResonantArm);
+            if (!(d > 0))
+                broken.push_back(CoilCondition::PositiveDiameter);
+            if (!(freq > 0))
+                broken.push_back(CoilCondition::PositiveFrequency);
+            if (!broken.empty())
+                return {CoilFaultCause::BrokenConditions, std::move(broken), inputs};
+            break;
+        }
         case 11:
-            return {CoilFaultCause::CoilAtResonantArmOrArmAtCoil, inputs};
+            if (a == b || b == resonantArm)
+                return {CoilFaultCause::CoilAtResonantArmOrArmAtCoil, {}, inputs};
+            break;
         default:
             break;
         }
     }
-    return {CoilFaultCause::OutOfRange, inputs};
+    return {CoilFaultCause::OutOfRange, {}, inputs};
 }
 
 } // namespace calculator

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace calculator {
 
@@ -44,23 +45,41 @@ double loadingCoilInductance(double A, double B, double D, double f);
 // The inputs, as a failed fault test names them.
 enum class CoilInput { A, B, D, f };
 
-// What the inputs must have been for a failed fault test to fail.
+// The values the calculation read.
+struct CoilValues {
+    double A;
+    double B;
+    double D;
+    double f;
+};
+
+// What the inputs must meet for the logarithms of the formula to be defined.
+enum class CoilCondition {
+    ArmLongerThanCoil, // A > B
+    CoilShorterThanResonantArm, // B < 71.3 / f
+    PositiveDiameter, // D > 0
+    PositiveFrequency, // f > 0
+};
+
+// Why a fault test failed.
 enum class CoilFaultCause {
     ZeroFrequency, // f is 0
     ZeroDiameter, // D is 0
-    ArmNotLongerThanCoil, // A is not longer than B (or D is negative)
-    CoilBeyondResonantArm, // B is not shorter than 71.3 / f, or f or D is negative
-    CoilAtResonantArmOrArmAtCoil, // B (nearly) equals 71.3 / f, or A (nearly) equals B
+    BrokenConditions, // the inputs break the conditions listed
+    CoilAtResonantArmOrArmAtCoil, // B equals 71.3 / f, or A equals B
     OutOfRange, // the inputs of the step are too large or too small for it
 };
 
 struct CoilFault {
     CoilFaultCause cause;
+    // For BrokenConditions, in the order of CoilCondition.
+    std::vector<CoilCondition> broken;
     // The inputs of the failed step, in the order A, B, D, f.
     std::span<const CoilInput> inputs;
 };
 
-// Why fault test `test` (1 to 11) failed with `fault`, for inputs that are finite numbers.
-CoilFault coilFault(int test, forms::FpFault fault);
+// Why fault test `test` (1 to 11) failed with `fault`, for the finite inputs `values`: only a
+// cause that these values really have is named.
+CoilFault coilFault(int test, forms::FpFault fault, const CoilValues& values);
 
 } // namespace calculator

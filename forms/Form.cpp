@@ -3,8 +3,6 @@
 #include "forms/Platform.h"
 #include "forms/Runtime.h"
 
-#include <utility>
-
 namespace forms {
 
 Form::Form(const FormLayout& layout)
@@ -45,10 +43,10 @@ void Form::unload()
     for (const Ref<Control>& control : controls_)
         control->detach();
     controls_.clear();
-    // Off the screen now; the side keeps what it must until the event that unloads the
-    // window, perhaps a click in it, is done.
-    std::unique_ptr<FormWindow> window = std::move(window_);
-    window.reset();
+    // Empty before the side's window goes, so the form already counts as unloaded for
+    // anything that going sets off. The window is off the screen at once; the side keeps
+    // what it must until the event that unloads it, perhaps a click in it, is done.
+    window_.reset();
     detail::formUnloaded(*this);
 }
 

@@ -21,6 +21,9 @@ constexpr std::string_view kBlanks[] = {
     "\u00A0", // no-break space
     "\u2007", // figure space
     "\u202F", // narrow no-break space
+    // Invisible, so the user cannot see why the number would be refused.
+    "\u200B", // zero-width space
+    "\uFEFF", // byte-order mark, left at the start of a copied text
 };
 // Typeset texts write the minus sign as such.
 constexpr std::string_view kMinusSign = "\u2212";

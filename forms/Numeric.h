@@ -8,11 +8,11 @@
 
 namespace forms {
 
-// Text to double. Blanks around the number (spaces, tabs, non-breaking spaces), an optional
-// sign ('-' or U+2212), a decimal comma or point and an optional exponent ("7,1",
-// " -7.1e2 "). Correctly rounded. Empty text or text that is no number throws
-// TypeMismatchError; beyond the double range, OverflowError; too small gives zero or a
-// denormal, no error.
+// Text to double. Blanks around the number (spaces, tabs, non-breaking spaces, zero-width
+// spaces and byte-order marks), an optional sign ('-' or U+2212), a decimal comma or point
+// and an optional exponent ("7,1", " -7.1e2 "). Correctly rounded. Empty text or text that
+// is no number throws TypeMismatchError; beyond the double range, OverflowError; too small
+// gives zero or a denormal, no error.
 double vbaR8Str(std::string_view text);
 
 // Whether the text holds nothing but the blanks that vbaR8Str allows around a number.

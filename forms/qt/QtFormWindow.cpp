@@ -1,5 +1,6 @@
 #include "forms/qt/QtFormWindow.h"
 
+#include "forms/PastedText.h"
 #include "forms/Runtime.h"
 #include "forms/qt/ImageBox.h"
 #include "forms/qt/QtText.h"
@@ -40,8 +41,8 @@ QRect toQRect(const Twips& box)
     return QRect(pixels.left, pixels.top, pixels.width, pixels.height);
 }
 
-// A single-line field holds no line break: text pasted or dropped into it keeps its first
-// line, as the platform's own single-line fields do.
+// A single-line field holds no line break: text pasted or dropped into it keeps one line,
+// the first that is not blank.
 class TextField : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
@@ -99,12 +100,7 @@ protected:
     }
 
 private:
-    static QString firstLine(const QString& text)
-    {
-        static const QString lineBreaks = QStringLiteral("\r\n\v\f\u0085\u2028\u2029");
-        const auto end = std::find_if(text.begin(), text.end(), [](QChar c) { return lineBreaks.contains(c); });
-        return text.left(end - text.begin());
-    }
+    static QString firstLine(const QString& text) { return toQString(pastedLine(text.toStdString())); }
 
     void pasteFirstLine(QClipboard::Mode mode)
     {

@@ -1,5 +1,6 @@
 #include "forms/win32/Win32FormWindow.h"
 
+#include "forms/PastedText.h"
 #include "forms/Runtime.h"
 #include "forms/win32/CaptionFont.h"
 #include "forms/win32/ImageBox.h"
@@ -17,6 +18,34 @@ constexpr const wchar_t* kClassName = L"ShortDipoleForm";
 constexpr UINT kDestroyLater = WM_APP + 1;
 // Control identifiers start here, clear of IDOK and IDCANCEL, which Enter and Escape send.
 constexpr int kFirstControlId = 100;
+
+// The edit control's own procedure, behind textFieldProcedure.
+WNDPROC gEditProcedure = nullptr;
+
+// A single-line field holds no line break: text pasted into it keeps one line, the first
+// that is not blank. Ctrl+V, Shift+Insert and the context menu all paste through WM_PASTE.
+LRESULT CALLBACK textFieldProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_PASTE || (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY))
+        return CallWindowProcW(gEditProcedure, edit, message, wParam, lParam);
+    std::wstring text;
+    bool hasText = false;
+    if (IsClipboardFormatAvailable(CF_UNICODETEXT) && OpenClipboard(edit)) {
+        if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+                text = chars;
+                hasText = true;
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+    }
+    if (hasText) {
+        const std::wstring line = toWide(pastedLine(fromWide(text)));
+        SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(line.c_str()));
+    }
+    return 0;
+}
 
 RECT toRect(const Twips& box)
 {
@@ -138,6 +167,10 @@ HWND Win32FormWindow::createControl(const ControlLayout& layout, std::size_t ind
         box.right - box.left, box.bottom - box.top, window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)), instance, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(CaptionFont::forLayout(form_.layout())), FALSE);
+    if (layout.kind == ControlClass::TextBox) {
+        gEditProcedure = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(textFieldProcedure)));
+    }
     return control;
 }
 

@@ -18,6 +18,9 @@ namespace {
 
 std::wstring gProgramName;
 
+// The exit code when the message loop itself fails.
+constexpr int kLoopFailedExitCode = 1;
+
 // Enter on a focused push button presses it, as Space does; a held key presses it once.
 // Enter anywhere else goes to the dialog manager, which finds no default button.
 bool pressesFocusedButton(const MSG& message)
@@ -65,10 +68,9 @@ char decimalSeparator()
 
 int run()
 {
-    // A failing GetMessageW (-1) ends the loop too, with no exit code of its own.
     MSG message{};
-    message.wParam = static_cast<WPARAM>(-1);
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    BOOL got;
+    while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
         if (pressesFocusedButton(message))
             continue;
         // Tab, Shift+Tab and the arrow keys move the focus as in a dialog box.
@@ -78,7 +80,9 @@ int run()
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    return static_cast<int>(message.wParam);
+    // WM_QUIT carries the exit code. A failing GetMessageW (-1) leaves the last message's
+    // wParam behind, which is no exit code: the loop ended abnormally.
+    return got == 0 ? static_cast<int>(message.wParam) : kLoopFailedExitCode;
 }
 
 void quit(int exitCode)

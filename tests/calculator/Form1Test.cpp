@@ -268,11 +268,15 @@ INSTANTIATE_TEST_SUITE_P(Form1, Failures,
         Failure{"ZeroFrequency", "5", "2", "2", "0", "Значение в поле " + kFieldF + " не может быть равно нулю."},
         Failure{"ZeroDiameter", "5", "2", "0", "7.1", "Значение в поле " + kFieldD + " не может быть равно нулю."},
         Failure{"ArmShorterThanB", "1", "2", "2", "7.1",
-            "Значение в поле " + kFieldA + " должно быть больше значения в поле " + kFieldB
-                + ", а значение в поле " + kFieldD + " — больше нуля."},
-        Failure{"NegativeFrequency", "5", "2", "2", "\u22127,1",
-            "Значение в поле " + kFieldB + " должно быть меньше 71,3 / f, а значения в поле " + kFieldF
-                + " и в поле " + kFieldD + " — больше нуля."},
+            "Значение в поле " + kFieldA + " должно быть больше значения в поле " + kFieldB + "."},
+        Failure{"NegativeDiameter", "5", "2", "-2", "7.1", "Значение в поле " + kFieldD + " должно быть больше нуля."},
+        Failure{"ArmShorterThanBAndNegativeDiameter", "1", "2", "-2", "7.1",
+            "Значение в поле " + kFieldA + " должно быть больше значения в поле " + kFieldB + ", а значение в поле "
+                + kFieldD + " — больше нуля."},
+        Failure{"NegativeFrequency", "5", "2", "2", "\u22127,1", "Значение в поле " + kFieldF + " должно быть больше нуля."},
+        // A logarithm of a value too small for a double: no input breaks a condition.
+        Failure{"LogarithmUnderflow", "1e-300", "0", "1e308", "7.1",
+            "Значения в полях " + kFieldA + ", " + kFieldB + ", " + kFieldD + " слишком велики или слишком малы для расчета."},
         // An overflow in the last step says only that the numbers are too far out.
         Failure{"ArmAtTheCoil", "1e-320", "0", "2", "7.1",
             "Значения в полях " + kFieldA + ", " + kFieldB + ", " + kFieldD + ", " + kFieldF
@@ -328,10 +332,9 @@ INSTANTIATE_TEST_SUITE_P(Form1, PastedTexts,
         Pasted{"AroundTheInsertionPoint", "1", "7,\n9", "7,1", "15.9556886690632"},
         Pasted{"NoBreakSpaces", "", "\u00A07,1\u00A0", "\u00A07,1\u00A0", "15.9556886690632"},
         Pasted{"NarrowNoBreakSpace", "", "7,1\u202F", "7,1\u202F", "15.9556886690632"},
-        Pasted{"MinusSign", "", "\u22127,1", "\u22127,1",
-            "Значение в поле " + kFieldB + " должно быть меньше 71,3 / f, а значения в поле " + kFieldF
-                + " и в поле " + kFieldD + " — больше нуля."},
-        Pasted{"LineBreakFirst", "", "\n7,1", "", "Поле " + kFieldF + " пусто: введите число."}),
+        Pasted{"InvisibleBlanks", "", "\u200B7,1\uFEFF", "\u200B7,1\uFEFF", "15.9556886690632"},
+        Pasted{"MinusSign", "", "\u22127,1", "\u22127,1", "Значение в поле " + kFieldF + " должно быть больше нуля."},
+        Pasted{"BlankLinesFirst", "", "\n \r\n7,1\n8,2", "7,1", "15.9556886690632"}),
     caseName);
 
 TEST_F(Form1Test, ResultShowsFromItsFirstCharacter)

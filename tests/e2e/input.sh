@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real program under Xvfb in a Russian locale, given numbers as users bring them: one
-# pasted with a line break, one pasted by the middle button (on Windows, which has no such
-# paste, from the clipboard) with a non-breaking space. Enter on the focused "расчет L
-# катушки" calculates; the result has a decimal comma; Enter on "выход" ends the program.
+# pasted after an empty line and with a line break, one pasted by the middle button (on
+# Windows, which has no such paste, from the clipboard) with a non-breaking space. Enter on
+# the focused "расчет L катушки" calculates; the result has a decimal comma; Enter on
+# "выход" ends the program.
 set -euo pipefail
 program=$1
 source "$(dirname "$0")/xsession.sh"
@@ -16,7 +17,7 @@ xdotool windowfocus --sync "$window"
 click_at "$window" 20 12 # длина излучателя
 
 xdotool type --delay 30 "10.0000003"
-printf '2\r\n3\r\n' | xclip -selection clipboard
+printf '\r\n2\r\n3\r\n' | xclip -selection clipboard
 # Wine takes a change of the X clipboard over a moment later.
 sleep 1
 click_at "$window" 188 100 # B

@@ -56,6 +56,7 @@ INSTANTIATE_TEST_SUITE_P(TextConversion, ReadsNumber,
         // As spreadsheets and web pages write numbers.
         TextToNumber{"NoBreakSpacesAround", "\u00A07,1\u00A0", 7.1},
         TextToNumber{"NarrowAndFigureSpaces", "\u202F\u2007 7,1 \u202F", 7.1},
+        TextToNumber{"ByteOrderMarkAndZeroWidthSpace", "\uFEFF7,1\u200B", 7.1},
         TextToNumber{"MinusSignCharacter", "\u22122,5", -2.5},
         TextToNumber{"MinusSignInExponent", "2,5e\u22122", 0.025}),
     caseName);
