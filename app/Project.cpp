@@ -22,6 +22,7 @@ const forms::ProjectDescription& shortDipoleProject()
         .forms = kForms,
         .startupForm = &Form1::classRecord,
         .safeDivisionFlag = &calculator::safeDivisionFlag,
+        .platform = forms::nativePlatform,
     };
     return project;
 }

@@ -1,6 +1,6 @@
 #include "app/Project.h"
 
-#include "forms/Runtime.h"
+#include "forms/core/Runtime.h"
 
 int main()
 {

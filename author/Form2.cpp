@@ -1,6 +1,6 @@
 #include "author/Form2.h"
 
-#include "forms/Runtime.h"
+#include "forms/core/Runtime.h"
 #include "resources/EmbeddedFiles.h"
 
 namespace {
@@ -54,6 +54,12 @@ FORMS_CONTROL_ACCESSOR(Form2, kControls, Control, Label2)
 FORMS_CONTROL_ACCESSOR(Form2, kControls, Control, Command1)
 FORMS_CONTROL_ACCESSOR(Form2, kControls, Control, Command2)
 FORMS_CONTROL_ACCESSOR(Form2, kControls, Control, Image1)
+
+forms::Ref<Form2>& Form2DefaultInstance()
+{
+    static forms::Ref<Form2> instance;
+    return instance;
+}
 
 forms::Ref<forms::Global>& globalObjectVariable()
 {

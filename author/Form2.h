@@ -1,9 +1,9 @@
 #pragma once
 
-#include "forms/Control.h"
-#include "forms/Form.h"
-#include "forms/ClassRecord.h"
-#include "forms/Global.h"
+#include "forms/core/ClassRecord.h"
+#include "forms/core/Control.h"
+#include "forms/core/Form.h"
+#include "forms/core/Global.h"
 
 // The author window: who wrote the program, that it is free, a photograph, and the buttons
 // back and exit.
@@ -13,6 +13,7 @@ public:
 
     static const forms::ClassRecord classRecord;
 
+    // Every control has its accessor; no procedure calls them.
     forms::Ref<forms::Control> Label1() const;
     forms::Ref<forms::Control> Label2() const;
     forms::Ref<forms::Control> Command1() const;
@@ -27,6 +28,9 @@ public:
 protected:
     ~Form2() override = default;
 };
+
+// The default instance of the author window: empty until "Автор программы" first needs it.
+forms::Ref<Form2>& Form2DefaultInstance();
 
 // The runtime's global object, created by the first "Назад" of a run and kept to the end.
 forms::Ref<forms::Global>& globalObjectVariable();

@@ -1,6 +1,6 @@
 #include "calculator/CoilErrorMessage.h"
 
-#include "forms/Numeric.h"
+#include "forms/numeric/Numeric.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calculator/LoadingCoil.h"
-#include "forms/RuntimeError.h"
+#include "forms/numeric/RuntimeError.h"
 
 #include <span>
 #include <string>

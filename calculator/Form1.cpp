@@ -1,9 +1,10 @@
 #include "calculator/Form1.h"
 
+#include "author/Form2.h"
 #include "calculator/CoilErrorMessage.h"
 #include "calculator/LoadingCoil.h"
-#include "forms/Numeric.h"
-#include "forms/Runtime.h"
+#include "forms/core/Runtime.h"
+#include "forms/numeric/Numeric.h"
 #include "resources/EmbeddedFiles.h"
 
 #include <string>
@@ -127,12 +128,6 @@ int Form1::Command2_Click()
 {
     forms::vbaEnd();
     return 0;
-}
-
-forms::Ref<Form2>& Form2DefaultInstance()
-{
-    static forms::Ref<Form2> instance;
-    return instance;
 }
 
 int Form1::Command3_Click()

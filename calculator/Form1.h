@@ -1,9 +1,8 @@
 #pragma once
 
-#include "author/Form2.h"
-#include "forms/Control.h"
-#include "forms/Form.h"
-#include "forms/ClassRecord.h"
+#include "forms/core/ClassRecord.h"
+#include "forms/core/Control.h"
+#include "forms/core/Form.h"
 
 // The main window: the four inputs of the loading-coil formula, the antenna sketch, the
 // result and the buttons that calculate, end the program and open the author window.
@@ -18,6 +17,7 @@ public:
     forms::Ref<forms::TextBox> Text3() const;
     forms::Ref<forms::TextBox> Text4() const;
     forms::Ref<forms::TextBox> Text5() const;
+    // Every control has its accessor; no procedure calls those below.
     forms::Ref<forms::Control> Label1() const;
     forms::Ref<forms::Control> Label2() const;
     forms::Ref<forms::Control> Label3() const;
@@ -42,6 +42,3 @@ public:
 protected:
     ~Form1() override = default;
 };
-
-// The default instance of the author window: empty until "Автор программы" first needs it.
-forms::Ref<Form2>& Form2DefaultInstance();

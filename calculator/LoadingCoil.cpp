@@ -1,7 +1,7 @@
 #include "calculator/LoadingCoil.h"
 
-#include "forms/FloatingPoint.h"
-#include "forms/Numeric.h"
+#include "forms/numeric/FloatingPoint.h"
+#include "forms/numeric/Numeric.h"
 
 #include <utility>
 

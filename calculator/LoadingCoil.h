@@ -9,7 +9,7 @@
 // which names the failed fault test (1 to 11) and the sticky flags it saw. Nothing here
 // clears the flags: a flag already set when a stage starts fails its first test.
 
-#include "forms/RuntimeError.h"
+#include "forms/numeric/RuntimeError.h"
 
 #include <cstdint>
 #include <span>

@@ -1,11 +1,14 @@
 #include "forms/qt/QtFormWindow.h"
 
-#include "forms/PastedText.h"
-#include "forms/Runtime.h"
+#include "forms/core/PastedText.h"
+#include "forms/core/Runtime.h"
+#include "forms/core/WindowRules.h"
 #include "forms/qt/ImageBox.h"
 #include "forms/qt/QtText.h"
 
 #include <QClipboard>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QGroupBox>
@@ -17,28 +20,53 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
-#include <algorithm>
+#include <map>
 #include <utility>
 
 namespace forms {
 
 namespace {
 
-// Condensed, so that the longest captions fit their boxes at the classic 8-point size.
-constexpr const char* kFontFamily = "DejaVu Sans Condensed";
-constexpr int kFontPixelSize = 11;
-
-// Captions carry no access keys: an ampersand is shown as it is.
-QString plainCaption(std::string_view caption)
+QRect toQRect(const Pixels& box)
 {
-    return toQString(caption).replace(QLatin1Char('&'), QLatin1String("&&"));
+    return QRect(box.left, box.top, box.width, box.height);
 }
 
 QRect toQRect(const Twips& box)
 {
-    const Pixels pixels = toPixels(box);
-    return QRect(pixels.left, pixels.top, pixels.width, pixels.height);
+    return toQRect(toPixels(box));
+}
+
+Pixels toPixels(const QRect& box)
+{
+    return {box.left(), box.top(), box.width(), box.height()};
+}
+
+// The font of a window's captions, chosen once per layout.
+QFont fontFor(const FormLayout& layout)
+{
+    static std::map<const FormLayout*, QFont> chosen;
+    if (const auto found = chosen.find(&layout); found != chosen.end())
+        return found->second;
+    const auto inFace = [families = QFontDatabase::families()](std::string_view face) -> CaptionMeasure {
+        // Only a face the system has by that name, not one that stands in for it.
+        if (!families.contains(toQString(face), Qt::CaseInsensitive))
+            return {};
+        QFont font(toQString(face));
+        font.setPixelSize(kFontPixelSize);
+        return [metrics = QFontMetrics(font)](ControlClass kind, std::string_view caption, int width) {
+            const QString text = toQString(caption);
+            if (kind != ControlClass::Label)
+                return TextSize{metrics.horizontalAdvance(text), metrics.height()};
+            const QSize needed = metrics.boundingRect(QRect(0, 0, width, 0), Qt::TextWordWrap, text).size();
+            return TextSize{needed.width(), needed.height()};
+        };
+    };
+    QFont font(toQString(fontFace(layout, inFace)));
+    font.setPixelSize(kFontPixelSize);
+    return chosen.emplace(&layout, font).first->second;
 }
 
 // A single-line field holds no line break: text pasted or dropped into it keeps one line,
@@ -130,19 +158,23 @@ protected:
     }
 };
 
-// A window placed partly off the available screen area is moved onto it.
-QRect ontoScreen(QRect place)
+// Moves a top-level widget so that the whole of it, frame included, stays on the work area of
+// its screen.
+void keepOnWorkArea(QWidget* window)
 {
-    QScreen* screen = QGuiApplication::screenAt(place.center());
+    const QRect client = window->geometry();
+    // Known once the window manager has framed the window; none before.
+    const QMargins frame = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+    const QRect whole = client.marginsAdded(frame);
+    QScreen* screen = QGuiApplication::screenAt(whole.center());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     if (!screen)
-        return place;
-    const QRect available = screen->availableGeometry();
-    // Too large a window keeps its top left corner on the screen.
-    place.moveLeft(std::max(available.left(), std::min(place.left(), available.right() + 1 - place.width())));
-    place.moveTop(std::max(available.top(), std::min(place.top(), available.bottom() + 1 - place.height())));
-    return place;
+        return;
+    const Pixels placed = ontoWorkArea(toPixels(whole), toPixels(screen->availableGeometry()));
+    const QPoint shift(placed.left - whole.left(), placed.top - whole.top());
+    if (!shift.isNull())
+        window->setGeometry(client.translated(shift));
 }
 
 // Closing through the frame unloads the window, as "Назад" does.
@@ -156,6 +188,13 @@ public:
     // Unloaded: the widget waits for deletion and may outlive its form.
     void forget() { form_ = nullptr; }
 
+    // Once shown, the window's frame becomes known: the window is kept on the work area with it.
+    void watchForFrame()
+    {
+        if (!framed_)
+            windowHandle()->installEventFilter(this);
+    }
+
 protected:
     void closeEvent(QCloseEvent* event) override
     {
@@ -164,23 +203,33 @@ protected:
             form_->unload();
     }
 
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && windowHandle()->isExposed() && !framed_) {
+            framed_ = true;
+            watched->removeEventFilter(this);
+            keepOnWorkArea(this);
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+
 private:
     Form* form_;
+    bool framed_ = false;
 };
 
 } // namespace
 
 QtFormWindow::QtFormWindow(Form& form)
+    : layout_(&form.layout())
 {
     const FormLayout& layout = form.layout();
     auto* window = new TopLevelWidget(form);
     window->setObjectName(toQString(layout.name));
     window->setWindowTitle(toQString(layout.caption));
-    QFont font(QString::fromLatin1(kFontFamily));
-    font.setPixelSize(kFontPixelSize);
-    window->setFont(font);
-    // The client area, at its stored place on the screen.
-    window->setGeometry(ontoScreen(toQRect(layout.client)));
+    // The client area at its stored place on the screen.
+    window->setGeometry(toQRect(layout.client));
+    keepOnWorkArea(window);
 
     controls_.reserve(layout.controls.size());
     for (const ControlLayout& control : layout.controls) {
@@ -200,7 +249,7 @@ QWidget* QtFormWindow::createControl(Form& form, const ControlLayout& layout, QW
 {
     switch (layout.kind) {
     case ControlClass::CommandButton: {
-        auto* button = new Button(plainCaption(layout.caption), parent);
+        auto* button = new Button(toQString(captionText(layout)), parent);
         // Enter starts nothing: no button is a default button.
         button->setAutoDefault(false);
         button->setDefault(false);
@@ -211,7 +260,7 @@ QWidget* QtFormWindow::createControl(Form& form, const ControlLayout& layout, QW
         return button;
     }
     case ControlClass::Label: {
-        auto* label = new QLabel(toQString(layout.caption), parent);
+        auto* label = new QLabel(toQString(captionText(layout)), parent);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -224,7 +273,7 @@ QWidget* QtFormWindow::createControl(Form& form, const ControlLayout& layout, QW
         return edit;
     }
     case ControlClass::Frame: {
-        auto* frame = new QGroupBox(plainCaption(layout.caption), parent);
+        auto* frame = new QGroupBox(toQString(captionText(layout)), parent);
         frame->setFocusPolicy(Qt::NoFocus);
         return frame;
     }
@@ -238,18 +287,11 @@ QWidget* QtFormWindow::createControl(Form& form, const ControlLayout& layout, QW
 
 void QtFormWindow::setFocusOrder(const FormLayout& layout)
 {
-    std::vector<std::pair<int, QWidget*>> order;
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        QWidget* widget = controls_[i];
-        if (layout.controls[i].tabIndex != kNoTabIndex && (widget->focusPolicy() & Qt::TabFocus))
-            order.emplace_back(layout.controls[i].tabIndex, widget);
-    }
-    std::sort(order.begin(), order.end());
+    const std::vector<std::size_t> order = focusOrder(layout.controls);
     for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1].second, order[i].second);
-    // The window opens with the focus on the first control in that order.
+        QWidget::setTabOrder(controls_[order[i - 1]], controls_[order[i]]);
     if (!order.empty())
-        order.front().second->setFocus();
+        controls_[order.front()]->setFocus();
 }
 
 QtFormWindow::~QtFormWindow()
@@ -269,6 +311,10 @@ QtFormWindow::~QtFormWindow()
 void QtFormWindow::show()
 {
     window_->show();
+    // Chosen while the window system maps the window: the choice reads the system's font
+    // list, which the mapping need not wait for. Nothing is painted before it.
+    window_->setFont(fontFor(*layout_));
+    static_cast<TopLevelWidget*>(window_.data())->watchForFrame();
     window_->raise();
     window_->activateWindow();
 }

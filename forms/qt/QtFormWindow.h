@@ -1,8 +1,8 @@
 #pragma once
 
-#include "forms/Control.h"
-#include "forms/Form.h"
-#include "forms/FormWindow.h"
+#include "forms/core/Control.h"
+#include "forms/core/Form.h"
+#include "forms/core/FormWindow.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -32,6 +32,7 @@ private:
     QWidget* createControl(Form& form, const ControlLayout& layout, QWidget* parent);
     void setFocusOrder(const FormLayout& layout);
 
+    const FormLayout* layout_;
     QPointer<QWidget> window_;
     std::vector<QPointer<QWidget>> controls_;
 };

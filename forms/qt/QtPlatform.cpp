@@ -1,9 +1,9 @@
 // The Qt side of the forms layer, for the Linux build.
 
-#include "forms/Platform.h"
+#include "forms/core/Platform.h"
 
-#include "forms/Form.h"
-#include "forms/Runtime.h"
+#include "forms/core/Form.h"
+#include "forms/core/Runtime.h"
 #include "forms/qt/QtFormWindow.h"
 #include "forms/qt/QtText.h"
 
@@ -20,12 +20,9 @@
 #include <memory>
 #include <string>
 
-namespace forms::platform {
+namespace forms {
 
 namespace {
-
-std::unique_ptr<QApplication> gApplication;
-std::unique_ptr<QTranslator> gTranslator;
 
 // The bytes where they are, not copied.
 QByteArray inPlace(std::span<const unsigned char> bytes)
@@ -47,15 +44,29 @@ QIcon iconFrom(std::span<const unsigned char> ico)
     return icon;
 }
 
-} // namespace
+// The application, its event loop and its message box, on Qt Widgets.
+class QtPlatform final : public Platform {
+public:
+    void start(const ProjectDescription& project) override;
+    char decimalSeparator() const override;
+    int run() override;
+    void quit(int exitCode) override;
+    void finish() override;
+    std::unique_ptr<FormWindow> createWindow(Form& form) override;
+    void showError(const std::string& message, Form& window) override;
 
-void start(const ProjectDescription& project)
+private:
+    std::unique_ptr<QApplication> application_;
+    std::unique_ptr<QTranslator> translator_;
+};
+
+void QtPlatform::start(const ProjectDescription& project)
 {
     // Qt sees only the program's name, never the command line.
     static std::string programPath(project.projectName);
     static char* argv[] = {programPath.data(), nullptr};
     static int argc = 1;
-    gApplication = std::make_unique<QApplication>(argc, argv);
+    application_ = std::make_unique<QApplication>(argc, argv);
     // The title of the runtime's messages.
     QApplication::setApplicationName(toQString(project.programName));
     // The program ends when its last window is unloaded, whichever way.
@@ -63,41 +74,49 @@ void start(const ProjectDescription& project)
     QApplication::setWindowIcon(iconFrom(project.icon));
     QFontDatabase::addApplicationFontFromData(inPlace(project.font));
     // The windows speak Russian whatever the locale; so do the toolkit's menus and buttons.
-    gTranslator = std::make_unique<QTranslator>();
-    if (gTranslator->load(project.toolkitTranslation.data(), static_cast<int>(project.toolkitTranslation.size())))
-        QCoreApplication::installTranslator(gTranslator.get());
+    translator_ = std::make_unique<QTranslator>();
+    if (translator_->load(project.toolkitTranslation.data(), static_cast<int>(project.toolkitTranslation.size())))
+        QCoreApplication::installTranslator(translator_.get());
 }
 
-char decimalSeparator()
+char QtPlatform::decimalSeparator() const
 {
     return QLocale::system().decimalPoint() == QLatin1String(",") ? ',' : '.';
 }
 
-int run()
+int QtPlatform::run()
 {
     return QApplication::exec();
 }
 
-void quit(int exitCode)
+void QtPlatform::quit(int exitCode)
 {
     QCoreApplication::exit(exitCode);
 }
 
-void finish()
+void QtPlatform::finish()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    gTranslator.reset();
-    gApplication.reset();
+    translator_.reset();
+    application_.reset();
 }
 
-std::unique_ptr<FormWindow> createWindow(Form& form)
+std::unique_ptr<FormWindow> QtPlatform::createWindow(Form& form)
 {
     return std::make_unique<QtFormWindow>(form);
 }
 
-void showError(const std::string& message, Form& window)
+void QtPlatform::showError(const std::string& message, Form& window)
 {
     QMessageBox::critical(qtWidget(window), QCoreApplication::applicationName(), QString::fromStdString(message));
 }
 
-} // namespace forms::platform
+} // namespace
+
+Platform& nativePlatform()
+{
+    static QtPlatform side;
+    return side;
+}
+
+} // namespace forms

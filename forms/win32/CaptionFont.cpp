@@ -1,70 +1,49 @@
 #include "forms/win32/CaptionFont.h"
 
+#include "forms/core/WindowRules.h"
 #include "forms/win32/WideText.h"
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace forms {
 
 namespace {
 
-// 8 points at 96 dots to the inch, the scale of the layouts' pixels.
-constexpr int kCharacterHeight = -11;
-
-// The classic dialog font first; a condensed face where the system has it instead (Wine
-// without Windows fonts); the last one is taken whatever the system makes of it.
-constexpr const wchar_t* kFaces[] = {L"MS Sans Serif", L"Tahoma", L"DejaVu Sans Condensed", L"Arial Narrow",
-    L"MS Shell Dlg"};
-
-HFONT createFont(const wchar_t* face)
+HFONT createFont(std::string_view face)
 {
-    return CreateFontW(kCharacterHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
+    return CreateFontW(-kFontPixelSize, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, toWide(face).c_str());
 }
 
-bool isRealFace(HDC dc, const wchar_t* face)
+// Whether the system gave the face asked for, not a stand-in.
+bool isRealFace(HDC dc, HFONT font, std::string_view face)
 {
+    const HGDIOBJ previous = SelectObject(dc, font);
     wchar_t actual[LF_FACESIZE] = {};
     GetTextFaceW(dc, LF_FACESIZE, actual);
-    return lstrcmpiW(actual, face) == 0;
+    SelectObject(dc, previous);
+    return lstrcmpiW(actual, toWide(face).c_str()) == 0;
 }
 
-bool fitsLayout(HDC dc, HFONT font, const FormLayout& layout)
+// The room a caption needs with the font, as the static control draws it wrapped at `width`
+// from the top left, or as a button or group box draws it on one line.
+TextSize measure(HDC dc, HFONT font, ControlClass kind, const wchar_t* caption, int width)
 {
-    for (const ControlLayout& control : layout.controls) {
-        const Pixels box = toPixels(control.box);
-        if (!CaptionFont::fits(dc, font, control.kind, toWide(control.caption).c_str(), {box.width, box.height}))
-            return false;
-    }
-    return true;
+    const HGDIOBJ previous = SelectObject(dc, font);
+    RECT needed{0, 0, width, 0};
+    const UINT format = kind == ControlClass::Label ? DT_WORDBREAK | DT_LEFT : DT_SINGLELINE;
+    DrawTextW(dc, caption, -1, &needed, DT_CALCRECT | DT_NOPREFIX | format);
+    SelectObject(dc, previous);
+    return {needed.right, needed.bottom};
 }
 
 } // namespace
 
 bool CaptionFont::fits(HDC dc, HFONT font, ControlClass kind, const wchar_t* caption, SIZE box)
 {
-    const HGDIOBJ previous = SelectObject(dc, font);
-    RECT needed{0, 0, box.cx, 0};
-    bool fits = true;
-    switch (kind) {
-    case ControlClass::Label:
-        // Wrapped at word breaks from the top left, as the static control draws it.
-        DrawTextW(dc, caption, -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_LEFT | DT_NOPREFIX);
-        fits = needed.right <= box.cx && needed.bottom <= box.cy;
-        break;
-    case ControlClass::CommandButton:
-    case ControlClass::Frame:
-        // One line, with room for the button's edges or the frame's line on either side.
-        DrawTextW(dc, caption, -1, &needed, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-        fits = needed.right + 8 <= box.cx && needed.bottom + 4 <= box.cy;
-        break;
-    case ControlClass::TextBox:
-    case ControlClass::Image:
-        break;
-    }
-    SelectObject(dc, previous);
-    return fits;
+    return captionFits(kind, measure(dc, font, kind, caption, box.cx), {box.cx, box.cy});
 }
 
 HFONT CaptionFont::forLayout(const FormLayout& layout)
@@ -74,19 +53,18 @@ HFONT CaptionFont::forLayout(const FormLayout& layout)
         return found->second;
 
     HDC dc = GetDC(nullptr);
-    HFONT font = nullptr;
-    for (const wchar_t* face : kFaces) {
-        font = createFont(face);
-        const HGDIOBJ previous = SelectObject(dc, font);
-        const bool real = isRealFace(dc, face);
-        SelectObject(dc, previous);
-        if (real && fitsLayout(dc, font, layout))
-            break;
-        if (face != kFaces[std::size(kFaces) - 1]) {
-            DeleteObject(font);
-            font = nullptr;
-        }
-    }
+    std::vector<HFONT> tried;
+    const auto inFace = [&](std::string_view face) -> CaptionMeasure {
+        const HFONT font = tried.emplace_back(createFont(face));
+        if (!isRealFace(dc, font, face))
+            return {};
+        return [dc, font](ControlClass kind, std::string_view caption, int width) {
+            return measure(dc, font, kind, toWide(caption).c_str(), width);
+        };
+    };
+    const HFONT font = createFont(fontFace(layout, inFace));
+    for (const HFONT unused : tried)
+        DeleteObject(unused);
     ReleaseDC(nullptr, dc);
     chosen.emplace(&layout, font);
     return font;

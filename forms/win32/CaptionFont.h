@@ -1,13 +1,12 @@
 #pragma once
 
-#include "forms/Layout.h"
+#include "forms/core/Layout.h"
 
 #include <windows.h>
 
 namespace forms {
 
-// The font of a window's captions: the first of a few 8-point faces that the system really
-// has and with which every caption of the layout shows whole in its box.
+// The font of a window's captions, in the face the core chooses for the layout.
 class CaptionFont {
 public:
     // Chosen once per layout and kept for the rest of the run.

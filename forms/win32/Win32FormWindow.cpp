@@ -1,13 +1,12 @@
 #include "forms/win32/Win32FormWindow.h"
 
-#include "forms/PastedText.h"
-#include "forms/Runtime.h"
+#include "forms/core/PastedText.h"
+#include "forms/core/Runtime.h"
+#include "forms/core/WindowRules.h"
 #include "forms/win32/CaptionFont.h"
 #include "forms/win32/ImageBox.h"
 #include "forms/win32/WideText.h"
 
-#include <algorithm>
-#include <utility>
 
 namespace forms {
 
@@ -47,26 +46,29 @@ LRESULT CALLBACK textFieldProcedure(HWND edit, UINT message, WPARAM wParam, LPAR
     return 0;
 }
 
-RECT toRect(const Twips& box)
+RECT toRect(const Pixels& box)
 {
-    const Pixels pixels = toPixels(box);
-    return {pixels.left, pixels.top, pixels.left + pixels.width, pixels.top + pixels.height};
+    return {box.left, box.top, box.left + box.width, box.top + box.height};
 }
 
-// A window placed partly off the work area of its monitor is moved onto it; too large a
-// window keeps its top left corner on it.
-RECT ontoScreen(RECT frame)
+RECT toRect(const Twips& box)
+{
+    return toRect(toPixels(box));
+}
+
+Pixels toPixels(const RECT& box)
+{
+    return {box.left, box.top, box.right - box.left, box.bottom - box.top};
+}
+
+// The whole window, frame included, kept on the work area of its monitor.
+RECT onWorkArea(const RECT& frame)
 {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     if (!GetMonitorInfoW(MonitorFromRect(&frame, MONITOR_DEFAULTTOPRIMARY), &monitor))
         return frame;
-    const RECT& work = monitor.rcWork;
-    const LONG dx = std::max(work.left - frame.left, std::min(0L, work.right - frame.right));
-    OffsetRect(&frame, dx, 0);
-    const LONG dy = std::max(work.top - frame.top, std::min(0L, work.bottom - frame.bottom));
-    OffsetRect(&frame, 0, dy);
-    return frame;
+    return toRect(ontoWorkArea(toPixels(frame), toPixels(monitor.rcWork)));
 }
 
 } // namespace
@@ -79,7 +81,7 @@ void Win32FormWindow::registerClass(HINSTANCE instance, HICON icon, HICON smallI
     windowClass.hInstance = instance;
     windowClass.hIcon = icon;
     windowClass.hIconSm = smallIcon;
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // the arrow
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
     RegisterClassExW(&windowClass);
@@ -96,7 +98,7 @@ Win32FormWindow::Win32FormWindow(Form& form)
     // The client area at its stored place on the screen, the frame around it.
     RECT frame = toRect(layout.client);
     AdjustWindowRectEx(&frame, style, FALSE, 0);
-    frame = ontoScreen(frame);
+    frame = onWorkArea(frame);
     window_ = CreateWindowExW(0, kClassName, toWide(layout.caption).c_str(), style, frame.left, frame.top,
         frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, this);
 
@@ -110,17 +112,8 @@ Win32FormWindow::Win32FormWindow(Form& form)
             OffsetRect(&boxes[i], container.left, container.top);
         }
     }
-    // Tab and Shift+Tab follow the order of creation, so the controls are created in focus
-    // order, those without a place in it (kNoTabIndex, the largest as unsigned) last.
-    std::vector<std::size_t> order(layout.controls.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const unsigned ta = static_cast<unsigned>(layout.controls[a].tabIndex);
-        const unsigned tb = static_cast<unsigned>(layout.controls[b].tabIndex);
-        return ta < tb;
-    });
-    for (std::size_t i : order)
+    // Tab and Shift+Tab follow the order of creation, so the controls are created in tab order.
+    for (std::size_t i : tabOrder(layout.controls))
         controls_[i] = createControl(layout.controls[i], i, boxes[i]);
     // A group box only draws a frame around its siblings: below them, it hides none.
     for (std::size_t i = 0; i < controls_.size(); ++i) {
@@ -139,7 +132,7 @@ HWND Win32FormWindow::createControl(const ControlLayout& layout, std::size_t ind
     case ControlClass::CommandButton:
         windowClass = L"BUTTON";
         // A plain push button: none is the default button, so Enter in a field presses none.
-        style |= BS_PUSHBUTTON | WS_TABSTOP;
+        style |= BS_PUSHBUTTON;
         break;
     case ControlClass::Label:
         // Word-wrapped from the top left; an ampersand is shown as it is.
@@ -147,7 +140,7 @@ HWND Win32FormWindow::createControl(const ControlLayout& layout, std::size_t ind
         break;
     case ControlClass::TextBox:
         windowClass = L"EDIT";
-        style |= ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP;
+        style |= ES_LEFT | ES_AUTOHSCROLL;
         extendedStyle = WS_EX_CLIENTEDGE;
         break;
     case ControlClass::Frame:
@@ -157,13 +150,9 @@ HWND Win32FormWindow::createControl(const ControlLayout& layout, std::size_t ind
     case ControlClass::Image:
         return ImageBox::create(window_, box, layout.picture, layout.stretch, instance);
     }
-    std::wstring caption = toWide(layout.caption);
-    if (layout.kind == ControlClass::CommandButton || layout.kind == ControlClass::Frame) {
-        // Buttons and group boxes have no "no prefix" style: a doubled ampersand shows one.
-        for (std::size_t at = caption.find(L'&'); at != std::wstring::npos; at = caption.find(L'&', at + 2))
-            caption.insert(at, 1, L'&');
-    }
-    HWND control = CreateWindowExW(extendedStyle, windowClass, caption.c_str(), style, box.left, box.top,
+    if (takesFocus(layout))
+        style |= WS_TABSTOP;
+    HWND control = CreateWindowExW(extendedStyle, windowClass, toWide(captionText(layout)).c_str(), style, box.left, box.top,
         box.right - box.left, box.bottom - box.top, window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)), instance, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(CaptionFont::forLayout(form_.layout())), FALSE);

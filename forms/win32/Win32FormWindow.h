@@ -1,7 +1,7 @@
 #pragma once
 
-#include "forms/Form.h"
-#include "forms/FormWindow.h"
+#include "forms/core/Form.h"
+#include "forms/core/FormWindow.h"
 
 #include <windows.h>
 

@@ -1,22 +1,20 @@
 // The Win32 side of the forms layer, for the Windows build: USER32 and GDI32 alone.
 
-#include "forms/Platform.h"
+#include "forms/core/Platform.h"
 
-#include "forms/Form.h"
-#include "forms/Runtime.h"
-#include "forms/win32/Win32FormWindow.h"
+#include "forms/core/Form.h"
+#include "forms/core/Runtime.h"
 #include "forms/win32/WideText.h"
+#include "forms/win32/Win32FormWindow.h"
 
 #include <windows.h>
 
 #include <memory>
 #include <string>
 
-namespace forms::platform {
+namespace forms {
 
 namespace {
-
-std::wstring gProgramName;
 
 // The exit code when the message loop itself fails.
 constexpr int kLoopFailedExitCode = 1;
@@ -35,17 +33,30 @@ bool pressesFocusedButton(const MSG& message)
     const LONG_PTR type = GetWindowLongPtrW(focus, GWL_STYLE) & BS_TYPEMASK;
     if (lstrcmpiW(className, L"Button") != 0 || (type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON))
         return false;
-    const bool repeated = (message.lParam & (1L << 30)) != 0;
+    const bool repeated = (HIWORD(message.lParam) & KF_REPEAT) != 0;
     if (!repeated)
         SendMessageW(focus, BM_CLICK, 0, 0);
     return true;
 }
 
-} // namespace
+// The application, its message loop and its message box, on USER32.
+class Win32Platform final : public Platform {
+public:
+    void start(const ProjectDescription& project) override;
+    char decimalSeparator() const override;
+    int run() override;
+    void quit(int exitCode) override;
+    void finish() override;
+    std::unique_ptr<FormWindow> createWindow(Form& form) override;
+    void showError(const std::string& message, Form& window) override;
 
-void start(const ProjectDescription& project)
+private:
+    std::wstring programName_;
+};
+
+void Win32Platform::start(const ProjectDescription& project)
 {
-    gProgramName = toWide(project.programName);
+    programName_ = toWide(project.programName);
     // The windows' font, for this process only, where the system's own would not fit.
     DWORD fonts = 0;
     AddFontMemResourceEx(const_cast<unsigned char*>(project.font.data()), static_cast<DWORD>(project.font.size()),
@@ -59,14 +70,14 @@ void start(const ProjectDescription& project)
     Win32FormWindow::registerClass(instance, icon, smallIcon);
 }
 
-char decimalSeparator()
+char Win32Platform::decimalSeparator() const
 {
     wchar_t separator[4] = {};
     GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4);
     return separator[0] == L',' ? ',' : '.';
 }
 
-int run()
+int Win32Platform::run()
 {
     MSG message{};
     BOOL got;
@@ -85,12 +96,12 @@ int run()
     return got == 0 ? static_cast<int>(message.wParam) : kLoopFailedExitCode;
 }
 
-void quit(int exitCode)
+void Win32Platform::quit(int exitCode)
 {
     PostQuitMessage(exitCode);
 }
 
-void finish()
+void Win32Platform::finish()
 {
     // Unloaded windows wait for their posted destruction.
     MSG message;
@@ -100,16 +111,24 @@ void finish()
     }
 }
 
-std::unique_ptr<FormWindow> createWindow(Form& form)
+std::unique_ptr<FormWindow> Win32Platform::createWindow(Form& form)
 {
     return std::make_unique<Win32FormWindow>(form);
 }
 
-void showError(const std::string& message, Form& window)
+void Win32Platform::showError(const std::string& message, Form& window)
 {
     const auto* native = static_cast<const Win32FormWindow*>(window.window());
-    MessageBoxW(native ? native->handle() : nullptr, toWide(message).c_str(), gProgramName.c_str(),
+    MessageBoxW(native ? native->handle() : nullptr, toWide(message).c_str(), programName_.c_str(),
         MB_OK | MB_ICONERROR);
 }
 
-} // namespace forms::platform
+} // namespace
+
+Platform& nativePlatform()
+{
+    static Win32Platform side;
+    return side;
+}
+
+} // namespace forms

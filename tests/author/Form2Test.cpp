@@ -1,8 +1,8 @@
 #include "author/Form2.h"
 #include "calculator/Form1.h"
-#include "forms/qt/QtFormWindow.h"
+#include "forms/numeric/RuntimeError.h"
 #include "forms/qt/ImageBox.h"
-#include "forms/RuntimeError.h"
+#include "forms/qt/QtFormWindow.h"
 #include "support/WindowTesting.h"
 
 #include <QApplication>

@@ -5,9 +5,9 @@
 //   coil_table <number of cases>
 
 #include "calculator/LoadingCoil.h"
-#include "forms/FloatingPoint.h"
-#include "forms/Numeric.h"
-#include "forms/RuntimeError.h"
+#include "forms/numeric/FloatingPoint.h"
+#include "forms/numeric/Numeric.h"
+#include "forms/numeric/RuntimeError.h"
 
 #include <charconv>
 #include <cstdint>

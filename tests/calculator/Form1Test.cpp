@@ -1,7 +1,7 @@
 #include "calculator/Form1.h"
-#include "forms/Numeric.h"
+#include "forms/numeric/Numeric.h"
+#include "forms/numeric/RuntimeError.h"
 #include "forms/qt/QtFormWindow.h"
-#include "forms/RuntimeError.h"
 #include "support/NamedCase.h"
 #include "support/WindowTesting.h"
 

@@ -1,7 +1,7 @@
-#include "forms/qt/QtFormWindow.h"
-#include "forms/Form.h"
+#include "forms/core/Form.h"
+#include "forms/core/Runtime.h"
 #include "forms/qt/ImageBox.h"
-#include "forms/Runtime.h"
+#include "forms/qt/QtFormWindow.h"
 #include "support/WindowTesting.h"
 
 #include <QApplication>
@@ -35,10 +35,6 @@ namespace {
 class TestForm : public Form {
 public:
     TestForm();
-    explicit TestForm(const forms::FormLayout& layout)
-        : Form(layout)
-    {
-    }
 
     int Go_Click()
     {
@@ -102,8 +98,6 @@ TEST_F(FormTest, ControlsAreBuiltFromTheLayoutInPixels)
     auto* button = widgetOf<QPushButton>(*form, "Go");
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->geometry(), QRect(100, 10, 100, 30));
-    // An ampersand is no access key.
-    EXPECT_EQ(button->text(), QString("Пуск && стоп"));
     EXPECT_FALSE(button->isDefault());
     EXPECT_FALSE(button->autoDefault());
 
@@ -125,22 +119,6 @@ TEST_F(FormTest, ControlsAreBuiltFromTheLayoutInPixels)
     EXPECT_EQ(label->textFormat(), Qt::PlainText);
 
     EXPECT_NE(widgetOf<forms::ImageBox>(*form, "Picture"), nullptr);
-}
-
-TEST_F(FormTest, FocusFollowsTabIndexAndSkipsLabelsFramesAndPictures)
-{
-    form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(forms::qtWidget(*form)));
-    auto* first = widgetOf<QWidget>(*form, "First");
-    EXPECT_EQ(QApplication::focusWidget(), first);
-
-    const std::vector<std::string> forward{"Inner", "Go", "First"};
-    for (const std::string& expected : forward) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), expected);
-    }
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), "Go");
 }
 
 TEST_F(FormTest, ClickRunsTheProcedureHoldingTheWindow)
@@ -197,21 +175,6 @@ TEST_F(FormTest, TextDroppedOrPastedFromTheMenuKeepsItsFirstLine)
     (*paste)->trigger();
     menu->close();
     EXPECT_EQ(edit->text(), QString("5"));
-}
-
-TEST_F(FormTest, WindowPartlyOffTheScreenIsMovedOntoIt)
-{
-    // The screen is 1280 x 1024; the window 300 x 220.
-    forms::FormLayout bottomRight = kLayout;
-    bottomRight.client = {1200 * 15, 900 * 15, 4500, 3300};
-    forms::FormLayout topLeft = kLayout;
-    topLeft.client = {-50 * 15, -20 * 15, 4500, 3300};
-    for (const auto& [layout, place] :
-        {std::pair{&bottomRight, QRect(980, 804, 300, 220)}, {&topLeft, QRect(0, 0, 300, 220)}}) {
-        const Ref<TestForm> moved(new TestForm(*layout));
-        moved->load();
-        EXPECT_EQ(forms::qtWidget(*moved)->geometry(), place);
-    }
 }
 
 TEST_F(FormTest, ControlReferencesAreCountedAndReleased)

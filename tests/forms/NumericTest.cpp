@@ -1,6 +1,6 @@
-#include "forms/FloatingPoint.h"
-#include "forms/Numeric.h"
-#include "forms/RuntimeError.h"
+#include "forms/numeric/FloatingPoint.h"
+#include "forms/numeric/Numeric.h"
+#include "forms/numeric/RuntimeError.h"
 #include "support/CleanFpFlags.h"
 #include "support/NamedCase.h"
 

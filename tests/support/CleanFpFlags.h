@@ -3,7 +3,7 @@
 // A fixture for tests that read the sticky floating-point flags: each starts with none set
 // and leaves none behind for the next.
 
-#include "forms/FloatingPoint.h"
+#include "forms/numeric/FloatingPoint.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 // with one screen the size of the end-to-end tests' X server, and the windows' font as the
 // program carries it.
 
+#include "forms/core/Platform.h"
 #include "resources/EmbeddedFiles.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
     screens.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
     QApplication application(argc, argv);
+    forms::usePlatform(forms::nativePlatform());
     const QByteArray font = QByteArray::fromRawData(
         reinterpret_cast<const char*>(resources::kWindowFont.data()), qsizetype(resources::kWindowFont.size()));
     if (QFontDatabase::addApplicationFontFromData(font) < 0)

@@ -3,7 +3,7 @@
 // What the window tests share: capturing the runtime's error reports instead of showing
 // message boxes, and reading and measuring captions.
 
-#include "forms/Runtime.h"
+#include "forms/core/Runtime.h"
 
 #include <QString>
 #include <QWidget>

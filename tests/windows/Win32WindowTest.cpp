@@ -5,8 +5,8 @@
 #include "app/Project.h"
 #include "author/Form2.h"
 #include "calculator/Form1.h"
-#include "forms/Platform.h"
-#include "forms/Runtime.h"
+#include "forms/core/Platform.h"
+#include "forms/core/Runtime.h"
 #include "forms/win32/CaptionFont.h"
 #include "forms/win32/Win32FormWindow.h"
 
@@ -57,7 +57,7 @@ void click(const forms::Control& button)
 
 class Win32Windows : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { forms::platform::start(shortDipoleProject()); }
+    static void SetUpTestSuite() { forms::usePlatform(forms::nativePlatform()).start(shortDipoleProject()); }
 
     void SetUp() override
     {

@@ -1,7 +1,7 @@
-#include "forms/Numeric.h"
+#include "forms/numeric/Numeric.h"
 
-#include "forms/FloatingPoint.h"
-#include "forms/RuntimeError.h"
+#include "forms/numeric/FloatingPoint.h"
+#include "forms/numeric/RuntimeError.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,10 +1,10 @@
-#include "forms/Runtime.h"
+#include "forms/core/Runtime.h"
 
-#include "forms/FloatingPoint.h"
-#include "forms/Numeric.h"
-#include "forms/Platform.h"
+#include "forms/numeric/FloatingPoint.h"
+#include "forms/numeric/Numeric.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -15,10 +15,11 @@ namespace forms {
 namespace {
 
 std::vector<Form*> gLoadedForms;
+Platform* gPlatform = nullptr;
 
 void showMessageBox(const RuntimeError& error, Form& window)
 {
-    platform::showError(window.errorMessage(error), window);
+    platform().showError(window.errorMessage(error), window);
 }
 
 ErrorReporter& reporter()
@@ -37,24 +38,40 @@ void unloadAllForms()
 
 } // namespace
 
+Platform& platform()
+{
+    if (!gPlatform) {
+        std::fputs("No platform to build windows on: ThunRTMain or usePlatform names it.\n", stderr);
+        std::abort();
+    }
+    return *gPlatform;
+}
+
+Platform& usePlatform(Platform& side)
+{
+    gPlatform = &side;
+    return side;
+}
+
 void ThunRTMain(const ProjectDescription& project)
 {
     setWorkingFormat();
     if (divideIsFlawed())
         *project.safeDivisionFlag = 1;
 
-    platform::start(project);
+    Platform& side = usePlatform(project.platform());
+    side.start(project);
     // Results are written as the user writes numbers; input takes either separator.
-    setDecimalSeparator(platform::decimalSeparator());
+    setDecimalSeparator(side.decimalSeparator());
     int exitCode = 0;
     {
         Ref<Form> startup(static_cast<Form*>(project.startupForm->create()));
         startup->show();
-        exitCode = platform::run();
+        exitCode = side.run();
 
         unloadAllForms();
         startup.reset();
-        platform::finish();
+        side.finish();
     }
     std::exit(exitCode);
 }
@@ -88,7 +105,7 @@ void checkCallResult(HResult result, const Object& object, std::string_view inte
 void vbaEnd()
 {
     unloadAllForms();
-    platform::quit(0);
+    platform().quit(0);
 }
 
 ErrorReporter setErrorReporter(ErrorReporter replacement)
@@ -107,7 +124,7 @@ void formUnloaded(Form& form)
 {
     std::erase(gLoadedForms, &form);
     if (gLoadedForms.empty())
-        platform::quit(0);
+        platform().quit(0);
 }
 
 } // namespace detail

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "forms/Control.h"
-#include "forms/FormWindow.h"
-#include "forms/Layout.h"
-#include "forms/Object.h"
-#include "forms/RuntimeError.h"
+#include "forms/core/Control.h"
+#include "forms/core/FormWindow.h"
+#include "forms/core/Layout.h"
+#include "forms/numeric/Object.h"
+#include "forms/numeric/RuntimeError.h"
 
 #include <cstddef>
 #include <memory>

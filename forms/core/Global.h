@@ -1,8 +1,8 @@
 #pragma once
 
-#include "forms/ClassRecord.h"
-#include "forms/Form.h"
-#include "forms/Object.h"
+#include "forms/core/ClassRecord.h"
+#include "forms/core/Form.h"
+#include "forms/numeric/Object.h"
 
 #include <string>
 

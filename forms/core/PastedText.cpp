@@ -1,6 +1,6 @@
-#include "forms/PastedText.h"
+#include "forms/core/PastedText.h"
 
-#include "forms/Numeric.h"
+#include "forms/numeric/Numeric.h"
 
 #include <optional>
 

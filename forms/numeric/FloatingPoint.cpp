@@ -1,6 +1,6 @@
-#include "forms/FloatingPoint.h"
+#include "forms/numeric/FloatingPoint.h"
 
-#include "forms/RuntimeError.h"
+#include "forms/numeric/RuntimeError.h"
 
 #include <cfenv>
 

@@ -1,7 +1,7 @@
-#include "forms/RuntimeError.h"
+#include "forms/numeric/RuntimeError.h"
 
-#include "forms/FloatingPoint.h"
-#include "forms/Object.h"
+#include "forms/numeric/FloatingPoint.h"
+#include "forms/numeric/Object.h"
 
 #include <cstdio>
 #include <utility>

@@ -3,10 +3,11 @@
 // The runtime's services around windows: start-up, the error handler that click procedures
 // run under, failed calls, object creation and the end of the program.
 
-#include "forms/ClassRecord.h"
-#include "forms/Form.h"
-#include "forms/Object.h"
-#include "forms/RuntimeError.h"
+#include "forms/core/ClassRecord.h"
+#include "forms/core/Form.h"
+#include "forms/core/Platform.h"
+#include "forms/numeric/Object.h"
+#include "forms/numeric/RuntimeError.h"
 
 #include <cstdint>
 #include <functional>
@@ -28,12 +29,15 @@ struct ProjectDescription {
     // The toolkit's own texts in the windows' language (a Qt translation's bytes); empty
     // where the system shows its own.
     std::span<const unsigned char> toolkitTranslation;
-    // The form list, in order; the startup form is one of them.
+    // The form list, in order; the startup form is one of them. Held, as the runtime's
+    // description holds it; nothing reads it.
     std::span<const ClassRecord* const> forms;
     const ClassRecord* startupForm;
     // The program's safe-division flag, which only the runtime writes: set at start when the
     // processor's divide is flawed.
     volatile std::uint32_t* safeDivisionFlag;
+    // The side that realises the windows: nativePlatform of the side the program links.
+    Platform& (*platform)();
 };
 
 // Sets the floating-point working format, creates the application, shows the startup form

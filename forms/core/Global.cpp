@@ -1,4 +1,4 @@
-#include "forms/Global.h"
+#include "forms/core/Global.h"
 
 namespace forms {
 

@@ -1,4 +1,4 @@
-#include "forms/Control.h"
+#include "forms/core/Control.h"
 
 namespace forms {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "forms/FormWindow.h"
-#include "forms/Layout.h"
-#include "forms/Object.h"
+#include "forms/core/FormWindow.h"
+#include "forms/core/Layout.h"
+#include "forms/numeric/Object.h"
 
 #include <cstddef>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/Object.h"
+#include "forms/numeric/Object.h"
 
 #include <string_view>
 
@@ -8,6 +8,8 @@ namespace forms {
 
 // What the runtime needs to create an object of a class.
 struct ClassRecord {
+    // The class's name and identifier, held as the runtime's records hold them; nothing
+    // reads them.
     std::string_view name;
     std::string_view classId;
     // Of the interface the program calls the object through; failed calls name it.

@@ -1,7 +1,7 @@
-#include "forms/Form.h"
+#include "forms/core/Form.h"
 
-#include "forms/Platform.h"
-#include "forms/Runtime.h"
+#include "forms/core/Platform.h"
+#include "forms/core/Runtime.h"
 
 namespace forms {
 
@@ -19,7 +19,7 @@ void Form::load()
 {
     if (window_)
         return;
-    window_ = platform::createWindow(*this);
+    window_ = platform().createWindow(*this);
     controls_.reserve(layout_.controls.size());
     for (std::size_t i = 0; i < layout_.controls.size(); ++i) {
         const ControlLayout& layout = layout_.controls[i];

@@ -1,0 +1,80 @@
+#include "forms/core/WindowRules.h"
+
+#include <algorithm>
+
+namespace forms {
+
+std::vector<std::size_t> tabOrder(std::span<const ControlLayout> controls)
+{
+    std::vector<std::size_t> order(controls.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const int ta = controls[a].tabIndex;
+        const int tb = controls[b].tabIndex;
+        if (ta == kNoTabIndex || tb == kNoTabIndex)
+            return tb == kNoTabIndex && ta != kNoTabIndex;
+        return ta < tb;
+    });
+    return order;
+}
+
+std::vector<std::size_t> focusOrder(std::span<const ControlLayout> controls)
+{
+    std::vector<std::size_t> order = tabOrder(controls);
+    std::erase_if(order, [&](std::size_t i) { return !takesFocus(controls[i]); });
+    return order;
+}
+
+Pixels ontoWorkArea(Pixels window, Pixels workArea)
+{
+    const auto onto = [](int start, int size, int areaStart, int areaSize) {
+        return std::max(areaStart, std::min(start, areaStart + areaSize - size));
+    };
+    window.left = onto(window.left, window.width, workArea.left, workArea.width);
+    window.top = onto(window.top, window.height, workArea.top, workArea.height);
+    return window;
+}
+
+std::string captionText(const ControlLayout& control)
+{
+    std::string text(control.caption);
+    if (control.kind == ControlClass::CommandButton || control.kind == ControlClass::Frame) {
+        for (std::size_t at = text.find('&'); at != std::string::npos; at = text.find('&', at + 2))
+            text.insert(at, 1, '&');
+    }
+    return text;
+}
+
+bool captionFits(ControlClass kind, TextSize needed, TextSize box)
+{
+    switch (kind) {
+    case ControlClass::Label:
+        return needed.width <= box.width && needed.height <= box.height;
+    case ControlClass::CommandButton:
+    case ControlClass::Frame:
+        return needed.width + 8 <= box.width && needed.height + 4 <= box.height;
+    case ControlClass::TextBox:
+    case ControlClass::Image:
+        break;
+    }
+    return true;
+}
+
+std::string_view fontFace(const FormLayout& layout, const std::function<CaptionMeasure(std::string_view face)>& inFace)
+{
+    const auto fits = [&](std::string_view face) {
+        const CaptionMeasure measure = inFace(face);
+        return measure && std::all_of(layout.controls.begin(), layout.controls.end(), [&](const ControlLayout& c) {
+            // Text boxes and pictures show no caption to fit.
+            if (c.kind == ControlClass::TextBox || c.kind == ControlClass::Image)
+                return true;
+            const Pixels box = toPixels(c.box);
+            return captionFits(c.kind, measure(c.kind, c.caption, box.width), {box.width, box.height});
+        });
+    };
+    const auto last = std::end(kFontFaces) - 1;
+    return *std::find_if(std::begin(kFontFaces), last, fits);
+}
+
+} // namespace forms
