@@ -6,6 +6,6 @@ source scripts/ensure-packages.sh
 
 ensure_packages "${PROGRAM_PACKAGES[@]}"
 
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DDIPOLE_TESTS=OFF
-cmake --build build/release --parallel "$(nproc)"
-exec build/release/app/ShortDipole
+cmake --preset program
+cmake --build --preset program --parallel "$(nproc)"
+exec build/program/app/ShortDipole

@@ -11,21 +11,18 @@ ensure_wine
 
 jobs=$(nproc)
 
+# Each build has its preset and its own folder (CMakePresets.json).
 build_and_test() {
-    local dir=$1
-    shift
-    cmake -S . -B "$dir" "$@"
-    cmake --build "$dir" --parallel "$jobs"
-    ctest --test-dir "$dir" --output-on-failure --parallel "$jobs"
+    cmake --preset "$1"
+    cmake --build --preset "$1" --parallel "$jobs"
+    ctest --preset "$1" --parallel "$jobs"
 }
 
 echo "== Optimised build"
-build_and_test build/release -DCMAKE_BUILD_TYPE=Release -DDIPOLE_TESTS=ON -DDIPOLE_BENCHMARKS=ON
+build_and_test release
 
 echo "== Unoptimised build with AddressSanitizer and UndefinedBehaviorSanitizer"
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    LSAN_OPTIONS="suppressions=$PWD/tests/lsan-suppressions.txt:print_suppressions=0" \
-    build_and_test build/sanitize -DCMAKE_BUILD_TYPE=Debug -DDIPOLE_SANITIZE=ON -DDIPOLE_TESTS=ON -DDIPOLE_BENCHMARKS=OFF
+build_and_test sanitize
 
 echo "== The Windows executable, cross-built, with its checks under Wine"
 cmake --preset windows

@@ -13,27 +13,7 @@ program=$build/app/ShortDipole
 bare=$build/tests/benchmarks/bare_window
 [ -x "$program" ] && [ -x "$bare" ] || { echo "build $program and $bare first (./test.sh)" >&2; exit 2; }
 source tests/e2e/xsession.sh
-
-# One start: prints milliseconds to the mapped window and the peak resident size in kB.
-measure() {
-    local title=$1
-    shift
-    local start end pid peak
-    start=$(date +%s%N)
-    "$@" &
-    pid=$!
-    until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
-        kill -0 "$pid" 2>/dev/null || fail "$1 did not start"
-    done
-    end=$(date +%s%N)
-    sleep 0.3 # let it settle into its idle state before reading the peak
-    peak=$(awk '/VmHWM/ { print $2 }' "/proc/$pid/status")
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
-    echo "$(((end - start) / 1000000)) $peak"
-}
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+source tests/support/measure-startup.sh
 
 : >"$xsession_dir/program"
 : >"$xsession_dir/bare"
