@@ -37,6 +37,7 @@ std::string conversionMessage(const forms::ConversionError& error, const InputFi
 struct Clause {
     std::vector<CoilInput> inputs;
     std::string mustBe;
+    bool positive = false;
 };
 
 // "Значение в поле «A» должно быть больше значения в поле «B», а значения в полях «D» и «f» —
@@ -56,10 +57,10 @@ std::string brokenConditionsMessage(std::span<const CoilCondition> broken, std::
         case CoilCondition::PositiveDiameter:
         case CoilCondition::PositiveFrequency: {
             const CoilInput input = condition == CoilCondition::PositiveDiameter ? D : f;
-            if (!clauses.empty() && clauses.back().mustBe == "больше нуля")
+            if (!clauses.empty() && clauses.back().positive)
                 clauses.back().inputs.push_back(input);
             else
-                clauses.push_back({{input}, "больше нуля"});
+                clauses.push_back({{input}, "больше нуля", true});
             break;
         }
         }
@@ -89,9 +90,6 @@ std::string faultMessage(const CoilFault& fault, std::span<const InputField> fie
         return "Значение " + field(fields, D) + " не может быть равно нулю.";
     case CoilFaultCause::BrokenConditions:
         return brokenConditionsMessage(fault.broken, fields);
-    case CoilFaultCause::CoilAtResonantArmOrArmAtCoil:
-        return "Значение " + field(fields, B) + " слишком близко к 71,3 / f или значение " + field(fields, A)
-            + " слишком близко к значению " + field(fields, B) + ": формула делит на их разность.";
     case CoilFaultCause::OutOfRange:
         break;
     }

@@ -115,13 +115,10 @@ CoilFault coilFault(int test, forms::FpFault fault, const CoilValues& values)
 
     const std::span<const CoilInput> inputs = test >= 1 && test <= 11 ? kStepInputs[test] : kABDf;
     // An overflow only says the numbers are too far out. From finite inputs a division by
-    // zero or an invalid operation comes from f = 0 at test 1, D = 0 at test 5, a logarithm
-    // of zero or less at tests 6 and 10, and a divisor of zero at test 11; where a value too
-    // small for a double stands behind it instead, the numbers are too far out as well.
+    // zero or an invalid operation comes from f = 0 at test 1, D = 0 at test 5 and a
+    // logarithm of zero or less at tests 6 and 10. Where a value too small for a double
+    // stands behind it instead, as at test 11, the numbers are too far out as well.
     if (fault != forms::FpFault::Overflow) {
-        const auto [a, b, d, freq] = values;
-        // As the formula forms it, in the working format.
-        const long double resonantArm = 71.3L / freq;
         switch (test) {
         case 1:
             return {CoilFaultCause::ZeroFrequency, {}, inputs};
@@ -129,11 +126,12 @@ CoilFault coilFault(int test, forms::FpFault fault, const CoilValues& values)
             return {CoilFaultCause::ZeroDiameter, {}, inputs};
         case 6:
         case 10: {
+            const auto [a, b, d, freq] = values;
             std::vector<CoilCondition> broken;
             if (!(a > b))
                 broken.push_back(CoilCondition::ArmLongerThanCoil);
-            // With a negative f it is f that is wrong.
-            if (freq > 0 && !(b < resonantArm))
+            // As the formula forms 71.3 / f. With a negative f it is f that is wrong.
+            if (freq > 0 && !(b < Ext(kResonantArm) / freq))
                 broken.push_back(CoilCondition::CoilShorterThanResonantArm);
             if (!(d > 0))
                 broken.push_back(CoilCondition::PositiveDiameter);
@@ -143,10 +141,6 @@ CoilFault coilFault(int test, forms::FpFault fault, const CoilValues& values)
                 return {CoilFaultCause::BrokenConditions, std::move(broken), inputs};
             break;
         }
-        case 11:
-            if (a == b || b == resonantArm)
-                return {CoilFaultCause::CoilAtResonantArmOrArmAtCoil, {}, inputs};
-            break;
         default:
             break;
         }

@@ -66,7 +66,6 @@ enum class CoilFaultCause {
     ZeroFrequency, // f is 0
     ZeroDiameter, // D is 0
     BrokenConditions, // the inputs break the conditions listed
-    CoilAtResonantArmOrArmAtCoil, // B equals 71.3 / f, or A equals B
     OutOfRange, // the inputs of the step are too large or too small for it
 };
 

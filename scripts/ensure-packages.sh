@@ -93,6 +93,8 @@ ensure_packages() {
 ensure_wine() {
     local log status=0
     log=$(mktemp)
+    # Run as a condition, ensure_packages does not stop at its first failing step; its
+    # status is that of the installation, which is what counts.
     ensure_packages "${WINE_PACKAGES[@]}" 2>&1 | tee "$log" || status=$?
     if [ "$status" -ne 0 ]; then
         DIPOLE_WINE_MISSING="Wine could not be installed: $(apt_reason "$log")"

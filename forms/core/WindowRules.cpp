@@ -4,6 +4,17 @@
 
 namespace forms {
 
+namespace {
+
+// A text box shows what is typed into it and a picture shows no text: neither has a caption
+// to fit.
+bool showsCaption(ControlClass kind)
+{
+    return kind == ControlClass::Label || kind == ControlClass::CommandButton || kind == ControlClass::Frame;
+}
+
+} // namespace
+
 std::vector<std::size_t> tabOrder(std::span<const ControlLayout> controls)
 {
     std::vector<std::size_t> order(controls.size());
@@ -48,17 +59,11 @@ std::string captionText(const ControlLayout& control)
 
 bool captionFits(ControlClass kind, TextSize needed, TextSize box)
 {
-    switch (kind) {
-    case ControlClass::Label:
+    if (!showsCaption(kind))
+        return true;
+    if (kind == ControlClass::Label)
         return needed.width <= box.width && needed.height <= box.height;
-    case ControlClass::CommandButton:
-    case ControlClass::Frame:
-        return needed.width + 8 <= box.width && needed.height + 4 <= box.height;
-    case ControlClass::TextBox:
-    case ControlClass::Image:
-        break;
-    }
-    return true;
+    return needed.width + 8 <= box.width && needed.height + 4 <= box.height;
 }
 
 std::string_view fontFace(const FormLayout& layout, const std::function<CaptionMeasure(std::string_view face)>& inFace)
@@ -66,8 +71,7 @@ std::string_view fontFace(const FormLayout& layout, const std::function<CaptionM
     const auto fits = [&](std::string_view face) {
         const CaptionMeasure measure = inFace(face);
         return measure && std::all_of(layout.controls.begin(), layout.controls.end(), [&](const ControlLayout& c) {
-            // Text boxes and pictures show no caption to fit.
-            if (c.kind == ControlClass::TextBox || c.kind == ControlClass::Image)
+            if (!showsCaption(c.kind))
                 return true;
             const Pixels box = toPixels(c.box);
             return captionFits(c.kind, measure(c.kind, c.caption, box.width), {box.width, box.height});

@@ -7,10 +7,10 @@
 #include "forms/qt/QtText.h"
 
 #include <QClipboard>
-#include <QFontDatabase>
-#include <QFontMetrics>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -44,12 +44,9 @@ Pixels toPixels(const QRect& box)
     return {box.left(), box.top(), box.width(), box.height()};
 }
 
-// The font of a window's captions, chosen once per layout.
-QFont fontFor(const FormLayout& layout)
+// The face the core chooses for a layout's captions, measured with Qt's metrics.
+std::string_view chooseFace(const FormLayout& layout)
 {
-    static std::map<const FormLayout*, QFont> chosen;
-    if (const auto found = chosen.find(&layout); found != chosen.end())
-        return found->second;
     const auto inFace = [families = QFontDatabase::families()](std::string_view face) -> CaptionMeasure {
         // Only a face the system has by that name, not one that stands in for it.
         if (!families.contains(toQString(face), Qt::CaseInsensitive))
@@ -64,9 +61,19 @@ QFont fontFor(const FormLayout& layout)
             return TextSize{needed.width(), needed.height()};
         };
     };
-    QFont font(toQString(fontFace(layout, inFace)));
+    return fontFace(layout, inFace);
+}
+
+// The font of a window's captions; its face is chosen once per layout.
+QFont fontFor(const FormLayout& layout)
+{
+    static std::map<const FormLayout*, std::string_view> chosen;
+    auto found = chosen.find(&layout);
+    if (found == chosen.end())
+        found = chosen.emplace(&layout, chooseFace(layout)).first;
+    QFont font(toQString(found->second));
     font.setPixelSize(kFontPixelSize);
-    return chosen.emplace(&layout, font).first->second;
+    return font;
 }
 
 // A single-line field holds no line break: text pasted or dropped into it keeps one line,
@@ -237,6 +244,9 @@ QtFormWindow::QtFormWindow(Form& form)
         if (!control.container.empty())
             parent = controls_[indexOf(layout.controls, control.container)];
         QWidget* widget = createControl(form, control, parent);
+        // Outside the focus order a field or button still takes the focus from a click.
+        if (!takesFocus(control) && (widget->focusPolicy() & Qt::TabFocus))
+            widget->setFocusPolicy(Qt::ClickFocus);
         widget->setObjectName(toQString(control.name));
         widget->setGeometry(toQRect(control.box));
         controls_.emplace_back(widget);

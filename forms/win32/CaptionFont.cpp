@@ -4,8 +4,7 @@
 #include "forms/win32/WideText.h"
 
 #include <map>
-#include <string>
-#include <vector>
+#include <string_view>
 
 namespace forms {
 
@@ -53,18 +52,23 @@ HFONT CaptionFont::forLayout(const FormLayout& layout)
         return found->second;
 
     HDC dc = GetDC(nullptr);
-    std::vector<HFONT> tried;
+    std::map<std::string_view, HFONT> tried;
     const auto inFace = [&](std::string_view face) -> CaptionMeasure {
-        const HFONT font = tried.emplace_back(createFont(face));
+        const HFONT font = tried.emplace(face, createFont(face)).first->second;
         if (!isRealFace(dc, font, face))
             return {};
         return [dc, font](ControlClass kind, std::string_view caption, int width) {
             return measure(dc, font, kind, toWide(caption).c_str(), width);
         };
     };
-    const HFONT font = createFont(fontFace(layout, inFace));
-    for (const HFONT unused : tried)
-        DeleteObject(unused);
+    const std::string_view face = fontFace(layout, inFace);
+    const auto kept = tried.find(face);
+    // The last face is taken untried.
+    const HFONT font = kept != tried.end() ? kept->second : createFont(face);
+    for (const auto& [name, unused] : tried) {
+        if (unused != font)
+            DeleteObject(unused);
+    }
     ReleaseDC(nullptr, dc);
     chosen.emplace(&layout, font);
     return font;

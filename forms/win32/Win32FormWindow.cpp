@@ -7,7 +7,6 @@
 #include "forms/win32/ImageBox.h"
 #include "forms/win32/WideText.h"
 
-
 namespace forms {
 
 namespace {
@@ -62,7 +61,7 @@ Pixels toPixels(const RECT& box)
 }
 
 // The whole window, frame included, kept on the work area of its monitor.
-RECT onWorkArea(const RECT& frame)
+RECT keepOnWorkArea(const RECT& frame)
 {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
@@ -98,7 +97,7 @@ Win32FormWindow::Win32FormWindow(Form& form)
     // The client area at its stored place on the screen, the frame around it.
     RECT frame = toRect(layout.client);
     AdjustWindowRectEx(&frame, style, FALSE, 0);
-    frame = onWorkArea(frame);
+    frame = keepOnWorkArea(frame);
     window_ = CreateWindowExW(0, kClassName, toWide(layout.caption).c_str(), style, frame.left, frame.top,
         frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, this);
 

@@ -14,6 +14,7 @@ bare=$build/tests/benchmarks/bare_window
 [ -x "$program" ] && [ -x "$bare" ] || { echo "build $program and $bare first (./test.sh)" >&2; exit 2; }
 source tests/e2e/xsession.sh
 source tests/support/measure-startup.sh
+peak_memory=1
 
 : >"$xsession_dir/program"
 : >"$xsession_dir/bare"

@@ -273,6 +273,8 @@ INSTANTIATE_TEST_SUITE_P(Form1, Failures,
         Failure{"ArmShorterThanBAndNegativeDiameter", "1", "2", "-2", "7.1",
             "Значение в поле " + kFieldA + " должно быть больше значения в поле " + kFieldB + ", а значение в поле "
                 + kFieldD + " — больше нуля."},
+        Failure{"CoilAtTheResonantArm", "100", "71.3", "2", "1",
+            "Значение в поле " + kFieldB + " должно быть меньше 71,3 / f."},
         Failure{"NegativeFrequency", "5", "2", "2", "\u22127,1", "Значение в поле " + kFieldF + " должно быть больше нуля."},
         // A logarithm of a value too small for a double: no input breaks a condition.
         Failure{"LogarithmUnderflow", "1e-300", "0", "1e308", "7.1",

@@ -31,10 +31,14 @@ using forms::Ref;
 
 namespace {
 
-// A small window of every control class, listed out of focus order.
+// A small window of every control class.
 class TestForm : public Form {
 public:
     TestForm();
+    explicit TestForm(const forms::FormLayout& layout)
+        : Form(layout)
+    {
+    }
 
     int Go_Click()
     {
@@ -175,6 +179,16 @@ TEST_F(FormTest, TextDroppedOrPastedFromTheMenuKeepsItsFirstLine)
     (*paste)->trigger();
     menu->close();
     EXPECT_EQ(edit->text(), QString("5"));
+}
+
+TEST_F(FormTest, WindowPartlyOffTheScreenIsMovedOntoIt)
+{
+    // The screen is 1280 x 1024; the window 300 x 220, with no frame on this platform.
+    forms::FormLayout bottomRight = kLayout;
+    bottomRight.client = {1200 * 15, 900 * 15, 4500, 3300};
+    const Ref<TestForm> moved(new TestForm(bottomRight));
+    moved->load();
+    EXPECT_EQ(forms::qtWidget(*moved)->geometry(), QRect(980, 804, 300, 220));
 }
 
 TEST_F(FormTest, ControlReferencesAreCountedAndReleased)

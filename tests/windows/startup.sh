@@ -24,9 +24,8 @@ for _ in $(seq "$runs"); do
     measure "BareWindow" wine "$bare" >>"$xsession_dir/bare"
     measure "ZELMOR" wine "$program" >>"$xsession_dir/program"
 done
-# The time only: a peak size under Wine would be the loader's.
-b=$(cut -d' ' -f1 "$xsession_dir/bare" | median)
-p=$(cut -d' ' -f1 "$xsession_dir/program" | median)
+b=$(median <"$xsession_dir/bare")
+p=$(median <"$xsession_dir/program")
 printf '%-24s %12s\n' "" "start-up ms" "bare Win32 window" "$b" "ShortDipole.exe" "$p"
 awk -v p="$p" -v b="$b" 'BEGIN { printf "start-up: %.2f times the bare window\n", p / b }'
 echo "executable: $(stat -c %s "$program") bytes"
