@@ -1,6 +1,8 @@
 #include "forms/core/WindowRules.h"
 
 #include <algorithm>
+#include <numeric>
+#include <utility>
 
 namespace forms {
 
@@ -18,15 +20,11 @@ bool showsCaption(ControlClass kind)
 std::vector<std::size_t> tabOrder(std::span<const ControlLayout> controls)
 {
     std::vector<std::size_t> order(controls.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const int ta = controls[a].tabIndex;
-        const int tb = controls[b].tabIndex;
-        if (ta == kNoTabIndex || tb == kNoTabIndex)
-            return tb == kNoTabIndex && ta != kNoTabIndex;
-        return ta < tb;
-    });
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    const auto place = [&](std::size_t i) {
+        return std::pair(controls[i].tabIndex == kNoTabIndex, controls[i].tabIndex);
+    };
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return place(a) < place(b); });
     return order;
 }
 
